@@ -1,0 +1,32 @@
+#include "look.h"
+
+#include <QFont>
+#include <QStringList>
+
+#include <cmath>
+
+QFont designFont(const char *face, double points, int style)
+{
+    QFont font(QString::fromLatin1(face));
+    font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    font.setBold(style & Bold);
+    font.setUnderline(style & Underlined);
+    return font;
+}
+
+void registerFontSubstitutes()
+{
+    // Each design face maps to a Latin face of the same metrics and an Arabic
+    // face of the same style, from Debian's fonts-liberation2, fonts-noto-core
+    // and fonts-hosny-amiri, so Arabic text is always shaped.
+    const QString sans = QStringLiteral("Liberation Sans");
+    const QString serif = QStringLiteral("Liberation Serif");
+    const QString arabicSans = QStringLiteral("Noto Sans Arabic");
+    const QString naskh = QStringLiteral("Noto Naskh Arabic");
+    const QString amiri = QStringLiteral("Amiri");
+    QFont::insertSubstitutions(QString::fromLatin1(Face::Arial), {sans, arabicSans});
+    QFont::insertSubstitutions(QString::fromLatin1(Face::MsSansSerif), {sans, arabicSans});
+    QFont::insertSubstitutions(QString::fromLatin1(Face::TimesNewRoman), {serif, naskh});
+    QFont::insertSubstitutions(QString::fromLatin1(Face::SimplifiedArabic), {naskh, serif});
+    QFont::insertSubstitutions(QString::fromLatin1(Face::TraditionalArabic), {amiri, serif});
+}

@@ -1,0 +1,82 @@
+#include "frmzakat.h"
+
+#include "frmzakat4.h"
+#include "windows.h"
+
+namespace {
+const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
+const QString kTitle = QStringLiteral("حساب الزكاة");
+const QString kDisclaimer = QStringLiteral(
+    "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا  حتى نقوم بتصحيحه مشكورين");
+const QString kCredit = QStringLiteral("برنامج مجاني لحساب الزكاة");
+const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم عبر صفحة المشروع");
+} // namespace
+
+frmzakat::frmzakat()
+{
+    const QFont windowFont = designFont(Face::TimesNewRoman, 14.25);
+    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, twipsSize(10890, 7530),
+                Colour::MenuMaroon, true, windowFont);
+
+    const QFont disclaimerFont = designFont(Face::SimplifiedArabic, 14.25, Bold);
+    Label1 = new DesignLabel(this, QStringLiteral("Label1"), kTitle, twips(6480, 120, 4215, 1095),
+                             designFont(Face::Arial, 24), Colour::White, Align::Centre);
+    Label3 = new DesignLabel(this, QStringLiteral("Label3"), kDisclaimer, twips(0, 600, 5295, 1935),
+                             disclaimerFont, Colour::White, Align::Centre);
+    Label2 = new DesignLabel(this, QStringLiteral("Label2"), kCredit, twips(480, 5640, 4215, 855),
+                             designFont(Face::SimplifiedArabic, 24, Bold), Colour::White,
+                             Align::Centre);
+    Label4 = new DesignLabel(this, QStringLiteral("Label4"), kContact, twips(780, 2760, 3615, 1215),
+                             disclaimerFont, Colour::White, Align::Centre);
+
+    auto button = [&](const char *name, const char *text, int top) {
+        return new CommandButton(this, QString::fromLatin1(name), QString::fromUtf8(text),
+                                 twips(5280, top, 2775, 735), windowFont, Colour::MenuPink);
+    };
+    Command1 = button("Command1", "زكــاة  سائمة الانعام", 1200);
+    Command2 = button("Command2", "زكـاة الذهب", 2040);
+    Command3 = button("Command3", "زكــاة الفضة", 2880);
+    Command4 = button("Command4", "النقد وعروض التجارة", 3720);
+    Command5 = button("Command5", "الخارج من الارض", 4560);
+    Command6 = button("Command6", "خروج من البرنامج", 5760);
+    Command1->setHandler([this] { Command1_Click(); });
+    Command2->setHandler([this] { Command2_Click(); });
+    Command3->setHandler([this] { Command3_Click(); });
+    Command4->setHandler([this] { Command4_Click(); });
+    Command5->setHandler([this] { Command5_Click(); });
+    Command6->setHandler([this] { Command6_Click(); });
+
+    applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
+                       QStringLiteral("Command3"), QStringLiteral("Command4"),
+                       QStringLiteral("Command5"), QStringLiteral("Command6")});
+}
+
+void frmzakat::Command1_Click()
+{
+    // The livestock window arrives with its own change.
+}
+
+void frmzakat::Command2_Click()
+{
+    openWindow(m_gold);
+}
+
+void frmzakat::Command3_Click()
+{
+    // The silver window arrives with its own change.
+}
+
+void frmzakat::Command4_Click()
+{
+    // The cash and trade goods window arrives with its own change.
+}
+
+void frmzakat::Command5_Click()
+{
+    // The produce and treasure window arrives with its own change.
+}
+
+void frmzakat::Command6_Click()
+{
+    exitProgram();
+}

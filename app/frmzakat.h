@@ -1,0 +1,36 @@
+#pragma once
+
+#include "widgets.h"
+
+#include <QPointer>
+
+class frmzakat4;
+
+// The main menu: one button per calculator window and one to end the program.
+class frmzakat : public QWidget {
+    Q_OBJECT
+public:
+    frmzakat();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+
+    DesignLabel *Label1;
+    DesignLabel *Label3;
+    DesignLabel *Label2;
+    DesignLabel *Label4;
+    CommandButton *Command1;
+    CommandButton *Command2;
+    CommandButton *Command3;
+    CommandButton *Command4;
+    CommandButton *Command5;
+    CommandButton *Command6;
+
+private:
+    // One window of each kind at most; empty until first opened or once closed.
+    QPointer<frmzakat4> m_gold;
+};

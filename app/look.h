@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Geometry, colours, alignment and fonts as the windows are designed: bounds
+// in twips from the top-left corner of the client area, never mirrored.
+
+constexpr int kTwipsPerPixel = 15; // 1440 twips to the inch at 96 dpi
+
+constexpr int pixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+// Left, Top, Width, Height in twips.
+constexpr QRect twips(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+constexpr QSize twipsSize(int width, int height)
+{
+    return QSize(pixels(width), pixels(height));
+}
+
+constexpr QPoint twipsPoint(int x, int y)
+{
+    return QPoint(pixels(x), pixels(y));
+}
+
+namespace Colour {
+inline const QColor White{0xFF, 0xFF, 0xFF};
+inline const QColor Yellow{0xFF, 0xFF, 0x00};
+inline const QColor LightGreen{0x80, 0xFF, 0x80};
+inline const QColor MenuMaroon{0x40, 0x00, 0x00};
+inline const QColor MenuPink{0xFF, 0xC0, 0xC0};
+inline const QColor NightBlue{0x00, 0x00, 0x40};
+inline const QColor Periwinkle{0x80, 0x80, 0xFF};
+} // namespace Colour
+
+// Alignment is physical: right means the right edge whatever the direction.
+namespace Align {
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop;
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop;
+constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
+} // namespace Align
+
+// The faces the windows are designed with. On a machine without them the
+// substitutes registered at start-up stand in.
+namespace Face {
+inline constexpr const char *Arial = "Arial";
+inline constexpr const char *TimesNewRoman = "Times New Roman";
+inline constexpr const char *SimplifiedArabic = "Simplified Arabic";
+inline constexpr const char *TraditionalArabic = "Traditional Arabic";
+inline constexpr const char *MsSansSerif = "MS Sans Serif";
+} // namespace Face
+
+enum FontStyle { Regular = 0, Bold = 1, Underlined = 2 };
+
+// A design font; the size in points is turned into pixels at 96 dpi so that
+// text keeps its proportion to the twips geometry on every screen.
+QFont designFont(const char *face, double points, int style = Regular);
+
+// Registers the substitutes of the design faces. Called once at start-up.
+void registerFontSubstitutes();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Numbers as the windows read and show them. Every numeric test and every
+// value read from a field or label goes through readNumber; every number the
+// program writes goes through numberText or integerText.
+
+// The text without the blanks (spaces) before and after it.
+QString trimBlanks(const QString &text);
+
+// Reads a field's text as a number. Blanks around the text are ignored; the
+// text must be an optional sign, digits (0-9, Arabic-Indic or Eastern
+// Arabic-Indic) with at most one decimal separator (".", the Arabic decimal
+// separator or the locale's), and an optional exponent. Anything else, and
+// values too large for a double, give no value.
+std::optional<double> readNumber(const QString &text);
+
+// Writes a number as the windows show it: at most 15 significant digits, no
+// grouping, no trailing zeros, an exponent form only from 1E+15 up or below
+// 0.0001, never "-0". Not-finite values give the empty text.
+QString numberText(double value);
+
+// Rounds to the nearest whole number, halves to the even neighbour; no value
+// when the input is not finite or the result does not fit a signed 32-bit
+// integer. No other code turns a double into an integer.
+std::optional<std::int32_t> wholeNumber(double value);
+
+// Plain decimal digits, with a minus sign only when negative.
+QString integerText(std::int32_t value);
+
+// The value rounded to 15 significant digits as an exact decimal: its sign,
+// the digits before the decimal point (at least "0") and the digits after it
+// (no trailing zeros, possibly none). Not-finite values give nothing.
+struct DecimalParts {
+    bool negative = false;
+    std::string whole;
+    std::string fraction;
+};
+std::optional<DecimalParts> decimalParts(double value);
+
+// The decimal separator the windows write and accept besides "." and U+066B:
+// the locale's when it is "." or ",", otherwise ".".
+QChar decimalSeparator();

@@ -1,0 +1,30 @@
+#include "startup.h"
+
+#include "frmzakat.h"
+#include "look.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QStyleFactory>
+
+void prepareApplication(QApplication &application)
+{
+    registerFontSubstitutes();
+    // Fusion paints buttons and fields in the colours the windows give them,
+    // whatever the desktop's own style.
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat32.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat16.xpm")));
+    application.setWindowIcon(icon);
+    application.setApplicationName(QStringLiteral("zakat"));
+}
+
+frmzakat *showMainMenu()
+{
+    auto *menu = new frmzakat();
+    centreOnScreen(menu);
+    menu->show();
+    return menu;
+}

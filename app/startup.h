@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+class frmzakat;
+
+// Everything the program does before the user acts: the font substitutes,
+// the style that shows the design colours, the icon.
+void prepareApplication(QApplication &application);
+
+// Shows the main menu, centred on the screen.
+frmzakat *showMainMenu();

@@ -1,0 +1,235 @@
+#include "widgets.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QValidator>
+
+namespace {
+
+// Limits what the user types or pastes, never what the program writes: an
+// edit is refused when it makes the text longer than the limit and longer
+// than the text before it, so a longer text written by the program can still
+// be shortened.
+class TypedLengthValidator : public QValidator {
+public:
+    TypedLengthValidator(QLineEdit *field, int maxLength)
+        : QValidator(field), m_maxLength(maxLength), m_accepted(field->text())
+    {
+        connect(field, &QLineEdit::textChanged, this, [this](const QString &text) {
+            m_accepted = text;
+        });
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        if (input.size() <= m_maxLength || input.size() <= m_accepted.size())
+            return Acceptable;
+        return Invalid;
+    }
+
+private:
+    int m_maxLength;
+    QString m_accepted;
+};
+
+void placeControl(QWidget *control, const QString &name, const QRect &bounds, const QFont &font)
+{
+    control->setObjectName(name);
+    control->setGeometry(bounds);
+    control->setFont(font);
+}
+
+} // namespace
+
+DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &text,
+                         const QRect &bounds, const QFont &font, const QColor &textColour,
+                         Qt::Alignment alignment, const QColor &background)
+    : QLabel(text, window)
+{
+    placeControl(this, name, bounds, font);
+    setAlignment(alignment);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, textColour);
+    if (background.isValid()) {
+        colours.setColor(QPalette::Window, background);
+        setAutoFillBackground(true);
+    }
+    setPalette(colours);
+}
+
+EntryField::EntryField(QWidget *window, const QString &name, const QString &text,
+                       const QRect &bounds, const QFont &font, Qt::Alignment alignment,
+                       int maxTypedLength)
+    : QLineEdit(text, window), m_maxTypedLength(maxTypedLength)
+{
+    placeControl(this, name, bounds, font);
+    setAlignment(alignment & ~Qt::AlignVertical_Mask);
+    setValidator(new TypedLengthValidator(this, maxTypedLength));
+    setCursorPosition(0);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (m_changeHandler)
+            m_changeHandler();
+    });
+}
+
+void EntryField::write(const QString &text)
+{
+    if (text == this->text()) {
+        if (m_changeHandler)
+            m_changeHandler();
+        return;
+    }
+    setText(text); // emits textChanged, which runs the handler
+}
+
+void EntryField::setChangeHandler(std::function<void()> handler)
+{
+    m_changeHandler = std::move(handler);
+}
+
+void EntryField::setEnterHandler(std::function<void()> handler)
+{
+    connect(this, &QLineEdit::returnPressed, this, std::move(handler));
+}
+
+void EntryField::focusAndSelectAll()
+{
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+}
+
+void EntryField::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseReleaseEvent(event); // the click has placed the caret
+    if (m_selectAllOnClick)
+        selectAll();
+}
+
+void EntryField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_selectAllOnFocus)
+        selectAll();
+}
+
+CommandButton::CommandButton(QWidget *window, const QString &name, const QString &text,
+                             const QRect &bounds, const QFont &font, const QColor &background)
+    : QPushButton(text, window)
+{
+    placeControl(this, name, bounds, font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, background);
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(colours);
+    setAutoDefault(false);
+}
+
+void CommandButton::setHandler(std::function<void()> handler)
+{
+    connect(this, &QPushButton::clicked, this, std::move(handler));
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+OptionButton::OptionButton(QWidget *window, const QString &name, const QString &text,
+                           const QRect &bounds, const QFont &font, const QColor &textColour,
+                           const QColor &background)
+    : QRadioButton(text, window)
+{
+    placeControl(this, name, bounds, font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, textColour);
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+OutlineShape::OutlineShape(QWidget *window, const QString &name, const QRect &bounds,
+                           const QColor &colour)
+    : QWidget(window), m_colour(colour)
+{
+    setObjectName(name);
+    setGeometry(bounds);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void OutlineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(m_colour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+LineShape::LineShape(QWidget *window, const QString &name, const QPoint &from, const QPoint &to,
+                     const QColor &colour)
+    : QWidget(window), m_colour(colour)
+{
+    setObjectName(name);
+    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(bounds);
+    m_from = from - bounds.topLeft();
+    m_to = to - bounds.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(m_colour);
+    painter.drawLine(m_from, m_to);
+}
+
+void setUpWindow(QWidget *window, const QString &name, const QString &caption,
+                 const QSize &clientSize, const QColor &background, bool rightToLeft,
+                 const QFont &font)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(clientSize);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    window->setFont(font);
+    QPalette colours = window->palette();
+    colours.setColor(QPalette::Window, background);
+    window->setPalette(colours);
+    window->setAutoFillBackground(true);
+}
+
+void applyTabOrder(QWidget *window, const QStringList &names)
+{
+    QWidget *previous = nullptr;
+    for (const QString &name : names) {
+        auto *control = window->findChild<QWidget *>(name);
+        Q_ASSERT(control);
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    if (!names.isEmpty())
+        window->findChild<QWidget *>(names.first())->setFocus(Qt::OtherFocusReason);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}

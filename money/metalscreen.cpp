@@ -1,0 +1,222 @@
+#include "metalscreen.h"
+
+#include "numbers.h"
+#include "windows.h"
+
+#include <cmath>
+
+namespace {
+
+const QString kCompute = QStringLiteral("احسب");
+const QString kComputeValue = QStringLiteral("احسب القيمة بالاوراق النقدية");
+const QString kBreakdown = QStringLiteral("بالحروف");
+const QString kBack = QStringLiteral("رجوع");
+const QString kExit = QStringLiteral("خروج من البرنامج");
+const QString kPricePrompt = QStringLiteral("االثمن");
+const QString kResultPlaceholder = QStringLiteral(".....");
+const QString kBelowNisab = QStringLiteral("....");
+const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .");
+const QString kDueNote = QStringLiteral(" ");
+const QString kMillionName = QStringLiteral("مليون ");
+const QString kThousandName = QStringLiteral("ألف ");
+const QString kUnitName = QStringLiteral("ريال أوجنيه");
+const QString kHundredthName = QStringLiteral("هللة أو قرش");
+
+const QString kDigitsOnly = QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
+const QString kQuantityTitle = QStringLiteral(" تنبيه  ");
+const QString kPriceTitle = QStringLiteral("تنبيه ");
+
+constexpr double kRate = 40;                     // a quarter of a tenth
+constexpr double kBreakdownLimit = 2100000000;   // the breakdown's whole part stays in 32 bits
+constexpr int kHundredthsMaxLength = 2;
+
+} // namespace
+
+MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
+{
+    setUpWindow(this, d.objectName, d.caption, twipsSize(11880, 8490), Colour::NightBlue,
+                d.rightToLeft);
+
+    // Decoration first, so that it lies beneath the labels.
+    new OutlineShape(this, QStringLiteral("Shape2"), d.notesFrame, Colour::White);
+    new OutlineShape(this, QStringLiteral("Shape1(0)"), d.dueFrame, Colour::White);
+    new OutlineShape(this, QStringLiteral("Shape1(1)"), d.valueFrame, Colour::White);
+    for (int i = 0; i < 4; ++i)
+        new OutlineShape(this, QStringLiteral("Shape1(%1)").arg(i + 2), d.rowFrames[i],
+                         Colour::White);
+    new LineShape(this, QStringLiteral("Line1"), d.lineFrom, d.lineTo, Colour::White);
+
+    const QFont captionFont = designFont(Face::Arial, 14.25, Bold);
+    const QFont resultFont = designFont(Face::SimplifiedArabic, 18, Bold);
+    const QFont unitNameFont = designFont(Face::SimplifiedArabic, 12, Bold);
+    const QFont noteFont = designFont(Face::TraditionalArabic, 15.75, Bold);
+    auto opaque = [&](const QString &name, const MetalDesign::Item &item, const QFont &font) {
+        return new DesignLabel(this, name, item.text, item.bounds, font, Colour::White,
+                               Align::Centre, Colour::NightBlue);
+    };
+    auto yellow = [&](const QString &name, const QString &text, const QRect &bounds,
+                      const QFont &font, Qt::Alignment alignment = Align::Centre) {
+        return new DesignLabel(this, name, text, bounds, font, Colour::Yellow, alignment);
+    };
+    auto unitName = [&](const QString &name, const QString &text, const QRect &bounds) {
+        auto *label = new DesignLabel(this, name, text, bounds, unitNameFont, Colour::White,
+                                      Align::Centre);
+        label->hide();
+        return label;
+    };
+    auto button = [&](const QString &name, const QString &text, const QRect &bounds,
+                      const QFont &font) {
+        return new CommandButton(this, name, text, bounds, font, Colour::Periwinkle);
+    };
+
+    lbla1_0 = opaque(QStringLiteral("lbla1(0)"), d.heading,
+                     designFont(Face::Arial, 18, Underlined));
+    lbla1_0->setLayoutDirection(Qt::LeftToRight);
+    Label1[0] = opaque(QStringLiteral("Label1(0)"), d.quantityCaption,
+                       designFont(Face::Arial, 15.75, Bold));
+    Text1 = new EntryField(this, QStringLiteral("Text1"), d.quantityField.text,
+                           d.quantityField.bounds, designFont(Face::SimplifiedArabic, 15.75, Bold),
+                           Qt::AlignHCenter, d.quantityMaxLength);
+    Command1 = button(QStringLiteral("Command1"), kCompute, d.compute,
+                      designFont(Face::Arial, 12));
+    Label1[1] = opaque(QStringLiteral("Label1(1)"), d.dueCaption, captionFont);
+    lbl11 = yellow(QStringLiteral("lbl11"), kResultPlaceholder, d.due, resultFont);
+    Label10 = yellow(QStringLiteral("Label10"), d.dueUnit.text, d.dueUnit.bounds, noteFont,
+                     Align::Right);
+    lbl15 = new DesignLabel(this, QStringLiteral("lbl15"), kNotePlaceholder, d.dueNote, noteFont,
+                            Colour::LightGreen, Align::Right);
+    Command6 = button(QStringLiteral("Command6"), kBreakdown, d.breakdownButton,
+                      designFont(Face::SimplifiedArabic, 12, Bold));
+    Command6->setEnabled(false);
+    Label1[2] = opaque(QStringLiteral("Label1(2)"), d.priceCaption, captionFont);
+    Text5 = new EntryField(this, QStringLiteral("Text5"), kPricePrompt, d.priceField,
+                           designFont(Face::MsSansSerif, 13.5), Align::Right, d.priceMaxLength);
+    Command5 = button(QStringLiteral("Command5"), kComputeValue, d.computeValue,
+                      designFont(Face::SimplifiedArabic, 14.25, Bold));
+    Label11 = yellow(QStringLiteral("Label11"), kResultPlaceholder, d.value, resultFont);
+    Label12 = yellow(QStringLiteral("Label12"), QString(), d.breakdownRows[0], resultFont);
+    Label13 = yellow(QStringLiteral("Label13"), QString(), d.breakdownRows[1], resultFont);
+    Label14 = yellow(QStringLiteral("Label14"), QString(), d.breakdownRows[2], resultFont);
+    Text6 = new EntryField(this, QStringLiteral("Text6"), QString(), d.breakdownRows[3],
+                           designFont(Face::SimplifiedArabic, 12, Bold), Qt::AlignHCenter,
+                           kHundredthsMaxLength);
+    Text6->setEnabled(false);
+    Text6->setFocusPolicy(Qt::NoFocus);
+    QPalette hundredthsColours = Text6->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        hundredthsColours.setColor(group, QPalette::Text, Colour::Yellow);
+        hundredthsColours.setColor(group, QPalette::Base, Colour::NightBlue);
+    }
+    Text6->setPalette(hundredthsColours);
+    Label16 = unitName(QStringLiteral("Label16"), kMillionName, d.unitNames[0]);
+    Label18 = unitName(QStringLiteral("Label18"), kThousandName, d.unitNames[1]);
+    Label17 = unitName(QStringLiteral("Label17"), kUnitName, d.unitNames[2]);
+    Label15 = unitName(QStringLiteral("Label15"), kHundredthName, d.unitNames[3]);
+    Label19 = yellow(QStringLiteral("Label19"), QStringLiteral("1"), d.fractionStore, resultFont);
+    Label19->hide();
+    Label1[3] = yellow(QStringLiteral("Label1(3)"), QStringLiteral("2"), d.wholeStore, resultFont);
+    Label1[3]->hide();
+    Label2 = yellow(QStringLiteral("Label2"), d.notes[0].text, d.notes[0].bounds, d.noteFonts[0],
+                    Align::Right);
+    Label3 = yellow(QStringLiteral("Label3"), d.notes[1].text, d.notes[1].bounds, d.noteFonts[1],
+                    Align::Right);
+    Label4 = yellow(QStringLiteral("Label4"), d.notes[2].text, d.notes[2].bounds, d.noteFonts[2],
+                    Align::Right);
+    Command7 = button(QStringLiteral("Command7"), kBack, d.back, font());
+    Command2 = button(QStringLiteral("Command2"), kExit, d.exit, font());
+    for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (control != lbla1_0)
+            control->setLayoutDirection(Qt::RightToLeft);
+
+    m_breakdown = {Label11, Label1[3], Label19, Label12, Label13, Label14,
+                   Text6,   Label16,   Label18, Label17, Label15};
+
+    Command1->setHandler([this] { Command1_Click(); });
+    Command5->setHandler([this] { Command5_Click(); });
+    Command6->setHandler([this] { Command6_Click(); });
+    Command7->setHandler([this] { close(); });
+    Command2->setHandler([] { exitProgram(); });
+    Text1->setChangeHandler([this] { Text1_Change(); });
+    Text5->setChangeHandler([this] { Text5_Change(); });
+    Text1->setSelectAllOnClick(true);
+    Text5->setSelectAllOnClick(true);
+    Text1->setEnterHandler([this] { Command1_Click(); });
+    Text5->setEnterHandler([this] { Command5_Click(); });
+
+    applyTabOrder(this, d.tabOrder);
+}
+
+void MetalScreen::Command1_Click()
+{
+    const QString quantityText = Text1->text();
+    if (trimBlanks(quantityText).isEmpty())
+        return;
+    const auto quantity = readNumber(quantityText);
+    if (!quantity) {
+        showWarning(this, kDigitsOnly, kQuantityTitle);
+        Text1->focusAndSelectAll();
+        return;
+    }
+    if (*quantity < m_design.nisab) {
+        lbl11->setText(kBelowNisab);
+        lbl15->setText(m_design.belowNisabNote);
+        return;
+    }
+    if (*quantity > m_design.upperBound) {
+        showWarning(this, m_design.aboveBoundWarning, kQuantityTitle);
+        return;
+    }
+    lbl11->setText(numberText(*quantity / kRate));
+    lbl15->setText(kDueNote);
+}
+
+void MetalScreen::Command5_Click()
+{
+    Command1_Click();
+    const auto price = readNumber(Text5->text());
+    if (!price) {
+        showWarning(this, m_design.priceWarning, kPriceTitle);
+        Text5->focusAndSelectAll();
+        return;
+    }
+    const auto due = readNumber(lbl11->text());
+    if (!due)
+        return;
+    const double value = *due * *price;
+    if (!std::isfinite(value)) {
+        // Beyond any amount of money: no number to show or split.
+        Label11->setText(QString());
+        showWarning(this, m_design.valueWarning, kPriceTitle);
+        return;
+    }
+    Label11->setText(numberText(value));
+    const auto shown = readNumber(Label11->text());
+    if (shown && *shown <= kBreakdownLimit)
+        Command6_Click();
+    else
+        showWarning(this, m_design.valueWarning, kPriceTitle);
+}
+
+void MetalScreen::Command6_Click()
+{
+    showBreakdown(m_breakdown);
+}
+
+void MetalScreen::clearResults(bool keepDue)
+{
+    if (!keepDue)
+        lbl11->setText(QString());
+    for (DesignLabel *label : {Label11, Label12, Label13, Label14, Label19, Label1[3]})
+        label->setText(QString());
+    Text6->write(QString());
+}
+
+void MetalScreen::Text1_Change()
+{
+    clearResults(false);
+}
+
+void MetalScreen::Text5_Change()
+{
+    clearResults(true);
+}

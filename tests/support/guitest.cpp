@@ -1,0 +1,79 @@
+#include "guitest.h"
+
+#include <QPushButton>
+
+SeenBox warningBox(const QString &text, const QString &title)
+{
+    SeenBox box;
+    box.text = text;
+    box.title = title;
+    box.icon = QMessageBox::Information;
+    box.buttonCount = 1;
+    box.okButton = true;
+    box.applicationModal = true;
+    return box;
+}
+
+char *toString(const SeenBox &box)
+{
+    const QString text = QStringLiteral("box[text=\"%1\" title=\"%2\" icon=%3 buttons=%4 ok=%5 appmodal=%6]")
+                             .arg(box.text, box.title)
+                             .arg(int(box.icon))
+                             .arg(box.buttonCount)
+                             .arg(box.okButton)
+                             .arg(box.applicationModal);
+    return qstrdup(text.toUtf8().constData());
+}
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &MessageBoxRecorder::poll);
+    m_timer.start();
+}
+
+QList<SeenBox> MessageBoxRecorder::take()
+{
+    return std::exchange(m_seen, {});
+}
+
+void MessageBoxRecorder::poll()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    SeenBox seen;
+    seen.text = box->text();
+    seen.title = box->windowTitle();
+    seen.icon = box->icon();
+    seen.buttonCount = box->buttons().size();
+    seen.okButton = box->button(QMessageBox::Ok) != nullptr;
+    seen.applicationModal = box->windowModality() == Qt::ApplicationModal;
+    m_seen.append(seen);
+    if (whileOpen)
+        whileOpen();
+    if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        ok->click();
+    else
+        box->reject();
+}
+
+void typeInto(QLineEdit *field, const QString &text)
+{
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, text);
+}
+
+void press(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QList<QWidget *> openWindows(const QString &name)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            found.append(window);
+    return found;
+}
