@@ -10,6 +10,10 @@ void showWarning(QWidget *over, const QString &text, const QString &title)
     box.setWindowModality(Qt::ApplicationModal);
     box.setLayoutDirection(Qt::RightToLeft);
     box.exec();
+    // The window the box was over takes the keyboard again, so the focus the
+    // handler gives next lands where the user is looking.
+    if (over)
+        over->window()->activateWindow();
 }
 
 void exitProgram()

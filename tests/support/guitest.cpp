@@ -58,10 +58,25 @@ void MessageBoxRecorder::poll()
         box->reject();
 }
 
+void typeText(QWidget *widget, const QString &text)
+{
+    // QTest::keyClicks only knows Latin-1; Arabic letters and digits arrive
+    // as key events that carry their text, as an Arabic keyboard sends them.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
+    }
+}
+
 void typeInto(QLineEdit *field, const QString &text)
 {
     QTest::mouseClick(field, Qt::LeftButton);
-    QTest::keyClicks(field, text);
+    typeText(field, text);
 }
 
 void press(QAbstractButton *button)

@@ -59,6 +59,9 @@ T *control(QWidget *window, const QString &name)
     return found;
 }
 
+// Types the text into the widget key by key, in any script.
+void typeText(QWidget *widget, const QString &text);
+
 // Clicks into the field, as the user does before typing, and types the text.
 void typeInto(QLineEdit *field, const QString &text);
 
