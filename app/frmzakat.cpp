@@ -1,5 +1,6 @@
 #include "frmzakat.h"
 
+#include "frmzakat3.h"
 #include "frmzakat4.h"
 #include "windows.h"
 
@@ -63,7 +64,7 @@ void frmzakat::Command2_Click()
 
 void frmzakat::Command3_Click()
 {
-    // The silver window arrives with its own change.
+    openWindow(m_silver);
 }
 
 void frmzakat::Command4_Click()

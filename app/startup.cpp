@@ -10,6 +10,7 @@
 
 void prepareApplication(QApplication &application)
 {
+    Q_INIT_RESOURCE(icons); // the icons live in a static library
     registerFontSubstitutes();
     // Fusion paints buttons and fields in the colours the windows give them,
     // whatever the desktop's own style.

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "metalscreen.h"
+
+// The silver window: the quarter-tenth due on a quantity of silver in dirhams,
+// from the nisab of 200 dirhams, and its value in money.
+class frmzakat3 : public MetalScreen {
+    Q_OBJECT
+public:
+    frmzakat3();
+};

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs what building, running and testing the program need on Debian 12,
+# only when something is missing, so running it again changes nothing.
+set -eu
+
+packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6test6 \
+libgl-dev fonts-liberation2 fonts-noto-core fonts-hosny-amiri"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root=""
+    else
+        as_root="sudo"
+    fi
+    echo "Installing:$missing"
+    $as_root apt-get update
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
+fi

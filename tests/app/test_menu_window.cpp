@@ -1,0 +1,149 @@
+#include "frmzakat.h"
+#include "guitest.h"
+#include "startup.h"
+
+#include <QLabel>
+#include <QScreen>
+
+class MenuWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void showsItsDesign();
+    void labelsAndButtonsCarryTheirTexts_data();
+    void labelsAndButtonsCarryTheirTexts();
+    void focusStartsOnTheFirstButtonAndTabRunsDown();
+    void opensEachWindowOnceAndBringsItForward();
+    void exitFromACalculatorClosesEveryWindow();
+    void exitFromTheMenuClosesEveryWindow();
+    void closingTheMenuLeavesACalculatorWorking();
+
+private:
+    frmzakat *m_menu = nullptr;
+    MessageBoxRecorder *m_boxes = nullptr;
+};
+
+void MenuWindowTest::init()
+{
+    m_boxes = new MessageBoxRecorder;
+    m_menu = showMainMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(m_menu));
+}
+
+void MenuWindowTest::cleanup()
+{
+    QCOMPARE(m_boxes->take(), QList<SeenBox>());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        delete window;
+    delete m_boxes;
+}
+
+void MenuWindowTest::showsItsDesign()
+{
+    QCOMPARE(m_menu->objectName(), QStringLiteral("frmzakat"));
+    QCOMPARE(m_menu->windowTitle(), QStringLiteral("برنامج حساب الزكاة"));
+    QCOMPARE(m_menu->size(), QSize(726, 502));
+    QCOMPARE(m_menu->minimumSize(), m_menu->maximumSize());
+    QCOMPARE(m_menu->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(m_menu->palette().color(QPalette::Window), QColor(0x40, 0x00, 0x00));
+    QCOMPARE(m_menu->Command1->geometry(), QRect(352, 80, 185, 49));
+    QCOMPARE(m_menu->Command1->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
+    QCOMPARE(m_menu->Label3->geometry(), QRect(0, 40, 353, 129));
+    QVERIFY(m_menu->Label3->wordWrap());
+    QVERIFY(!QApplication::windowIcon().isNull());
+    const QSize iconSizes[] = {QSize(16, 16), QSize(32, 32)};
+    for (const QSize &size : iconSizes)
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(size));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Centred within the window frame's own width.
+    const QPoint offset = m_menu->frameGeometry().center() - screen.center();
+    QVERIFY2(std::abs(offset.x()) <= 20 && std::abs(offset.y()) <= 20,
+             qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+}
+
+void MenuWindowTest::labelsAndButtonsCarryTheirTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("title") << "Label1" << QStringLiteral("حساب الزكاة");
+    QTest::newRow("disclaimer")
+        << "Label3"
+        << QStringLiteral("هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من "
+                          "الاخوة الابلاغ عن أي خطا  حتى نقوم بتصحيحه مشكورين");
+    QTest::newRow("livestock") << "Command1" << QStringLiteral("زكــاة  سائمة الانعام");
+    QTest::newRow("gold") << "Command2" << QStringLiteral("زكـاة الذهب");
+    QTest::newRow("silver") << "Command3" << QStringLiteral("زكــاة الفضة");
+    QTest::newRow("cash") << "Command4" << QStringLiteral("النقد وعروض التجارة");
+    QTest::newRow("produce") << "Command5" << QStringLiteral("الخارج من الارض");
+    QTest::newRow("exit") << "Command6" << QStringLiteral("خروج من البرنامج");
+}
+
+void MenuWindowTest::labelsAndButtonsCarryTheirTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QWidget *found = m_menu->findChild<QWidget *>(name);
+    QVERIFY(found);
+    if (auto *label = qobject_cast<QLabel *>(found))
+        QCOMPARE(label->text(), text);
+    else
+        QCOMPARE(qobject_cast<QAbstractButton *>(found)->text(), text);
+}
+
+void MenuWindowTest::focusStartsOnTheFirstButtonAndTabRunsDown()
+{
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, (QStringList{"Command1", "Command2", "Command3", "Command4", "Command5",
+                                 "Command6"}));
+}
+
+void MenuWindowTest::opensEachWindowOnceAndBringsItForward()
+{
+    press(m_menu->Command2);
+    press(m_menu->Command3);
+    press(m_menu->Command2);
+    QCOMPARE(openWindows(QStringLiteral("frmzakat4")).size(), 1);
+    QCOMPARE(openWindows(QStringLiteral("frmzakat3")).size(), 1);
+    QVERIFY(m_menu->isVisible());
+    QVERIFY(m_menu->isEnabled());
+    QVERIFY(!openWindows(QStringLiteral("frmzakat4")).first()->parentWidget());
+}
+
+void MenuWindowTest::exitFromACalculatorClosesEveryWindow()
+{
+    press(m_menu->Command2);
+    press(m_menu->Command3);
+    QWidget *silver = openWindows(QStringLiteral("frmzakat3")).first();
+    press(silver->findChild<QAbstractButton *>(QStringLiteral("Command2")));
+    for (const QString &name : QStringList{"frmzakat", "frmzakat3", "frmzakat4"})
+        QVERIFY2(openWindows(name).isEmpty(), qPrintable(name));
+}
+
+void MenuWindowTest::exitFromTheMenuClosesEveryWindow()
+{
+    press(m_menu->Command2);
+    press(m_menu->Command6);
+    QVERIFY(openWindows(QStringLiteral("frmzakat")).isEmpty());
+    QVERIFY(openWindows(QStringLiteral("frmzakat4")).isEmpty());
+}
+
+void MenuWindowTest::closingTheMenuLeavesACalculatorWorking()
+{
+    press(m_menu->Command2);
+    QPointer<QWidget> menu = m_menu;
+    m_menu->close();
+    QTRY_VERIFY(!menu);
+    QWidget *gold = openWindows(QStringLiteral("frmzakat4")).first();
+    typeInto(gold->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("100"));
+    press(gold->findChild<QAbstractButton *>(QStringLiteral("Command1")));
+    QCOMPARE(gold->findChild<QLabel *>(QStringLiteral("lbl11"))->text(), QStringLiteral("2.5"));
+}
+
+ZAKAT_GUI_TEST_MAIN(MenuWindowTest)
+#include "test_menu_window.moc"
