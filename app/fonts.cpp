@@ -18,14 +18,16 @@ void registerFontSubstitutes()
 {
     // Each design face maps to a Latin face of the same metrics and an Arabic
     // face of the same style, from Debian's fonts-liberation2, fonts-noto-core
-    // and fonts-hosny-amiri, so Arabic text is always shaped.
+    // and fonts-hosny-amiri, so Arabic text is always shaped. The Arabic
+    // letters of Arial, Times New Roman and MS Sans Serif are naskh, like
+    // Simplified Arabic; Traditional Arabic is the older, more calligraphic
+    // naskh that Amiri follows.
     const QString sans = QStringLiteral("Liberation Sans");
     const QString serif = QStringLiteral("Liberation Serif");
-    const QString arabicSans = QStringLiteral("Noto Sans Arabic");
     const QString naskh = QStringLiteral("Noto Naskh Arabic");
     const QString amiri = QStringLiteral("Amiri");
-    QFont::insertSubstitutions(QString::fromLatin1(Face::Arial), {sans, arabicSans});
-    QFont::insertSubstitutions(QString::fromLatin1(Face::MsSansSerif), {sans, arabicSans});
+    QFont::insertSubstitutions(QString::fromLatin1(Face::Arial), {sans, naskh});
+    QFont::insertSubstitutions(QString::fromLatin1(Face::MsSansSerif), {sans, naskh});
     QFont::insertSubstitutions(QString::fromLatin1(Face::TimesNewRoman), {serif, naskh});
     QFont::insertSubstitutions(QString::fromLatin1(Face::SimplifiedArabic), {naskh, serif});
     QFont::insertSubstitutions(QString::fromLatin1(Face::TraditionalArabic), {amiri, serif});

@@ -9,7 +9,7 @@ const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
 const QString kTitle = QStringLiteral("حساب الزكاة");
 const QString kDisclaimer = QStringLiteral(
     "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا  حتى نقوم بتصحيحه مشكورين");
-const QString kCredit = QStringLiteral("برنامج مجاني لحساب الزكاة");
+const QString kCredit = QStringLiteral("صدقة جارية");
 const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم عبر صفحة المشروع");
 } // namespace
 

@@ -61,6 +61,34 @@ DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &te
     setPalette(colours);
 }
 
+QFont DesignLabel::fittedFont() const
+{
+    QFont fitted = font();
+    const QRect bounds = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int designSize = fitted.pixelSize();
+    // Never below two thirds of the design size: past that, clipping the
+    // rest reads better than text too small to read.
+    for (int size = designSize; size >= designSize * 2 / 3 && size > 0; --size) {
+        fitted.setPixelSize(size);
+        const QFontMetrics metrics(fitted);
+        const QRect needed = metrics.boundingRect(bounds, flags, text());
+        if (needed.width() <= bounds.width() && needed.height() <= bounds.height())
+            break;
+    }
+    return fitted;
+}
+
+void DesignLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection()); // the paragraph reads in the label's direction
+    painter.setFont(fittedFont());
+    painter.setPen(palette().color(foregroundRole()));
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    painter.drawText(contentsRect(), flags, text());
+}
+
 EntryField::EntryField(QWidget *window, const QString &name, const QString &text,
                        const QRect &bounds, const QFont &font, Qt::Alignment alignment,
                        int maxTypedLength)

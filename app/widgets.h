@@ -14,13 +14,22 @@
 // design-time text.
 
 // A static label: wraps at word boundaries inside its bounds and paints
-// nothing outside them. Transparent unless given a background colour.
+// nothing outside them. Transparent unless given a background colour. The
+// stand-in faces of a desktop without the design faces are often wider or
+// taller than the originals; where the text would not fit its bounds in the
+// design size, it is drawn just small enough to fit whole.
 class DesignLabel : public QLabel {
     Q_OBJECT
 public:
     DesignLabel(QWidget *window, const QString &name, const QString &text, const QRect &bounds,
                 const QFont &font, const QColor &textColour, Qt::Alignment alignment,
                 const QColor &background = QColor());
+
+    // The font the text is drawn in: the design font, or a smaller size of it.
+    QFont fittedFont() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A single-line entry field.

@@ -1,0 +1,112 @@
+// Writes a picture of every window after a typical computation, made by the
+// program's own classes, headless: screenshots/<window>.png under the current
+// folder, or under the folder given as the first argument.
+
+#include "frmzakat.h"
+#include "guitest.h"
+#include "startup.h"
+
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+struct Step {
+    enum Kind { Type, Press } kind;
+    QString control;
+    QString text;
+};
+
+struct Scene {
+    QString file;        // picture name without extension
+    QString menuButton;  // the menu button that opens the window; empty for the menu itself
+    QString window;      // the window's object name
+    QList<Step> steps;
+};
+
+Step type(const char *field, const QString &text)
+{
+    return {Step::Type, QString::fromLatin1(field), text};
+}
+
+Step click(const char *button)
+{
+    return {Step::Press, QString::fromLatin1(button), QString()};
+}
+
+QList<Scene> scenes()
+{
+    return {
+        {QStringLiteral("frmzakat"), QString(), QStringLiteral("frmzakat"), {}},
+        {QStringLiteral("frmzakat4"), QStringLiteral("Command2"), QStringLiteral("frmzakat4"),
+         {type("Text1", QStringLiteral("1000")), type("Text5", QStringLiteral("250")),
+          click("Command5")}},
+        {QStringLiteral("frmzakat3"), QStringLiteral("Command3"), QStringLiteral("frmzakat3"),
+         {type("Text1", QStringLiteral("50000")), type("Text5", QStringLiteral("3.5")),
+          click("Command5")}},
+    };
+}
+
+bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
+{
+    QWidget *window = menu;
+    if (!scene.menuButton.isEmpty()) {
+        press(menu->findChild<QAbstractButton *>(scene.menuButton));
+        const auto windows = openWindows(scene.window);
+        if (windows.size() != 1)
+            return false;
+        window = windows.first();
+    }
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    for (const Step &step : scene.steps) {
+        if (step.kind == Step::Type) {
+            auto *field = window->findChild<QLineEdit *>(step.control);
+            if (!field)
+                return false;
+            typeInto(field, step.text);
+        } else {
+            auto *button = window->findChild<QAbstractButton *>(step.control);
+            if (!button)
+                return false;
+            press(button);
+        }
+    }
+    QApplication::processEvents();
+    const QString path = folder.filePath(scene.file + QStringLiteral(".png"));
+    if (!window->grab().save(path))
+        return false;
+    std::printf("wrote %s\n", qPrintable(path));
+    if (window != menu)
+        window->close();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    const QString target = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir folder;
+    if (!folder.mkpath(target) || !folder.cd(target))
+        return 1;
+    MessageBoxRecorder boxes; // no box is expected; a stray one is dismissed and reported
+    frmzakat *menu = showMainMenu();
+    int failures = 0;
+    for (const Scene &scene : scenes()) {
+        if (!shoot(scene, menu, folder)) {
+            std::fprintf(stderr, "could not picture %s\n", qPrintable(scene.file));
+            ++failures;
+        }
+    }
+    for (const SeenBox &box : boxes.take()) {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(box.text));
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
