@@ -67,9 +67,9 @@ QFont DesignLabel::fittedFont() const
     const QRect bounds = contentsRect();
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
     const int designSize = fitted.pixelSize();
-    // Never below two thirds of the design size: past that, clipping the
+    // Never below three fifths of the design size: past that, clipping the
     // rest reads better than text too small to read.
-    for (int size = designSize; size >= designSize * 2 / 3 && size > 0; --size) {
+    for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
         fitted.setPixelSize(size);
         const QFontMetrics metrics(fitted);
         const QRect needed = metrics.boundingRect(bounds, flags, text());
@@ -128,6 +128,9 @@ void EntryField::focusAndSelectAll()
 {
     setFocus(Qt::OtherFocusReason);
     selectAll();
+    // After a message box the window may get the keyboard back only later;
+    // the text is selected again when the focus actually arrives.
+    m_selectAllWhenFocused = !hasFocus();
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)
@@ -140,8 +143,9 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (m_selectAllOnFocus)
+    if (m_selectAllOnFocus || m_selectAllWhenFocused)
         selectAll();
+    m_selectAllWhenFocused = false;
 }
 
 CommandButton::CommandButton(QWidget *window, const QString &name, const QString &text,
@@ -154,6 +158,7 @@ CommandButton::CommandButton(QWidget *window, const QString &name, const QString
     colours.setColor(QPalette::ButtonText, Qt::black);
     setPalette(colours);
     setAutoDefault(false);
+    setAccessibleName(text); // what a screen reader announces the button does
 }
 
 void CommandButton::setHandler(std::function<void()> handler)
@@ -181,7 +186,9 @@ OptionButton::OptionButton(QWidget *window, const QString &name, const QString &
     colours.setColor(QPalette::WindowText, textColour);
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
+    setBackgroundRole(QPalette::Window); // a radio button would fill with the button colour
     setAutoFillBackground(true);
+    setAccessibleName(text);
 }
 
 OutlineShape::OutlineShape(QWidget *window, const QString &name, const QRect &bounds,

@@ -64,6 +64,7 @@ private:
     int m_maxTypedLength;
     bool m_selectAllOnClick = false;
     bool m_selectAllOnFocus = false;
+    bool m_selectAllWhenFocused = false;
     std::function<void()> m_changeHandler;
 };
 

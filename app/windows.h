@@ -16,6 +16,8 @@ void showWarning(QWidget *over, const QString &text, const QString &title);
 template <class Window>
 Window *openWindow(QPointer<Window> &slot)
 {
+    if (slot && !slot->isVisible())
+        slot.clear(); // closed, and only waiting to be destroyed
     if (!slot) {
         slot = new Window();
         centreOnScreen(slot);

@@ -124,6 +124,11 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
                     Align::Right);
     Command7 = button(QStringLiteral("Command7"), kBack, d.back, font());
     Command2 = button(QStringLiteral("Command2"), kExit, d.exit, font());
+    // A screen reader announces each field by the caption beside it.
+    Text1->setAccessibleName(trimBlanks(d.quantityCaption.text));
+    Text5->setAccessibleName(trimBlanks(d.priceCaption.text));
+    Text6->setAccessibleName(kHundredthName);
+
     for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (control != lbla1_0)
             control->setLayoutDirection(Qt::RightToLeft);

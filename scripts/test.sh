@@ -1,8 +1,16 @@
 #!/bin/sh
-# Sets up what is missing, builds the program and runs every test headless.
+# Sets up what is missing, builds the program and runs every test headless:
+# once as built for users, once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any undefined behaviour fails the test.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 sh scripts/build.sh
-cd build
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
+
+cmake -S . -B build-sanitize -DZAKAT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-sanitize -j"$(nproc)"
+cd build-sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure

@@ -34,10 +34,11 @@ void MenuWindowTest::init()
 
 void MenuWindowTest::cleanup()
 {
-    QCOMPARE(m_boxes->take(), QList<SeenBox>());
+    const QList<SeenBox> unexpected = m_boxes->take();
     for (QWidget *window : QApplication::topLevelWidgets())
         delete window;
     delete m_boxes;
+    QCOMPARE(unexpected, QList<SeenBox>());
 }
 
 void MenuWindowTest::showsItsDesign()

@@ -75,10 +75,11 @@ void GoldWindowTest::init()
 
 void GoldWindowTest::cleanup()
 {
-    QCOMPARE(m_boxes->take(), QList<SeenBox>());
+    const QList<SeenBox> unexpected = m_boxes->take();
     for (QWidget *window : QApplication::topLevelWidgets())
         delete window;
     delete m_boxes;
+    QCOMPARE(unexpected, QList<SeenBox>());
 }
 
 void GoldWindowTest::opensWithItsDesignContents()

@@ -58,10 +58,11 @@ void SilverWindowTest::init()
 
 void SilverWindowTest::cleanup()
 {
-    QCOMPARE(m_boxes->take(), QList<SeenBox>());
+    const QList<SeenBox> unexpected = m_boxes->take();
     for (QWidget *window : QApplication::topLevelWidgets())
         delete window;
     delete m_boxes;
+    QCOMPARE(unexpected, QList<SeenBox>());
 }
 
 void SilverWindowTest::opensWithItsDesignContents()

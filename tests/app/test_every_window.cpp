@@ -1,0 +1,127 @@
+#include "frmzakat.h"
+#include "guitest.h"
+#include "startup.h"
+#include "widgets.h"
+
+#include <QAccessible>
+#include <QFontMetrics>
+#include <QSet>
+
+// What holds for every window of the program: each is opened from the menu
+// as the user opens it, and looked at as a whole.
+class EveryWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyControlHasItsDesignName_data();
+    void everyControlHasItsDesignName();
+    void fieldsAndButtonsHaveAccessibleNames_data();
+    void fieldsAndButtonsHaveAccessibleNames();
+    void labelsShowTheirWholeDesignText_data();
+    void labelsShowTheirWholeDesignText();
+
+private:
+    void addWindowRows();
+    QList<QWidget *> m_windows;
+};
+
+void EveryWindowTest::initTestCase()
+{
+    frmzakat *menu = showMainMenu();
+    m_windows << menu;
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(menu->Command1),
+                                    static_cast<QAbstractButton *>(menu->Command2),
+                                    static_cast<QAbstractButton *>(menu->Command3),
+                                    static_cast<QAbstractButton *>(menu->Command4),
+                                    static_cast<QAbstractButton *>(menu->Command5)}) {
+        const QSet<QWidget *> before(m_windows.begin(), m_windows.end());
+        press(button);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !before.contains(window))
+                m_windows << window;
+    }
+    QVERIFY(m_windows.size() >= 3); // the menu, gold and silver at least
+}
+
+void EveryWindowTest::cleanupTestCase()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        delete window;
+}
+
+void EveryWindowTest::addWindowRows()
+{
+    QTest::addColumn<QWidget *>("window");
+    for (QWidget *window : m_windows)
+        QTest::newRow(qPrintable(window->objectName())) << window;
+}
+
+void EveryWindowTest::everyControlHasItsDesignName_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::everyControlHasItsDesignName()
+{
+    QFETCH(QWidget *, window);
+    QVERIFY(window->objectName().startsWith(QStringLiteral("frmzakat")));
+    QSet<QString> names;
+    for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString name = control->objectName();
+        QVERIFY2(!name.isEmpty(), control->metaObject()->className());
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
+    }
+}
+
+void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
+{
+    QFETCH(QWidget *, window);
+    QList<QWidget *> controls;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        controls << field;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        controls << button;
+    QVERIFY(!controls.isEmpty());
+    for (QWidget *control : controls) {
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), control->accessibleName());
+    }
+}
+
+void EveryWindowTest::labelsShowTheirWholeDesignText_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::labelsShowTheirWholeDesignText()
+{
+    QFETCH(QWidget *, window);
+    for (DesignLabel *label : window->findChildren<DesignLabel *>()) {
+        if (label->isHidden() || label->text().isEmpty())
+            continue;
+        if (label->metaObject() != &DesignLabel::staticMetaObject)
+            continue; // labels of their own kind draw their text their own way
+        const QRect bounds = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect needed = QFontMetrics(label->fittedFont()).boundingRect(bounds, flags, label->text());
+        QVERIFY2(needed.width() <= bounds.width() && needed.height() <= bounds.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5")
+                                .arg(label->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(bounds.width())
+                                .arg(bounds.height())));
+    }
+}
+
+ZAKAT_GUI_TEST_MAIN(EveryWindowTest)
+#include "test_every_window.moc"
