@@ -1,5 +1,6 @@
 #include "frmzakat.h"
 
+#include "frmzakat1.h"
 #include "frmzakat3.h"
 #include "frmzakat4.h"
 #include "windows.h"
@@ -54,7 +55,7 @@ frmzakat::frmzakat()
 
 void frmzakat::Command1_Click()
 {
-    // The livestock window arrives with its own change.
+    openWindow(m_livestock);
 }
 
 void frmzakat::Command2_Click()
@@ -69,12 +70,10 @@ void frmzakat::Command3_Click()
 
 void frmzakat::Command4_Click()
 {
-    // The cash and trade goods window arrives with its own change.
 }
 
 void frmzakat::Command5_Click()
 {
-    // The produce and treasure window arrives with its own change.
 }
 
 void frmzakat::Command6_Click()

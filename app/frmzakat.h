@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class frmzakat3;
+class frmzakat1;
 class frmzakat4;
 
 // The main menu: one button per calculator window and one to end the program.
@@ -33,6 +34,7 @@ public:
 
 private:
     // One window of each kind at most; empty until first opened or once closed.
+    QPointer<frmzakat1> m_livestock;
     QPointer<frmzakat4> m_gold;
     QPointer<frmzakat3> m_silver;
 };

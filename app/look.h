@@ -40,6 +40,11 @@ inline const QColor MenuMaroon{0x40, 0x00, 0x00};
 inline const QColor MenuPink{0xFF, 0xC0, 0xC0};
 inline const QColor NightBlue{0x00, 0x00, 0x40};
 inline const QColor Periwinkle{0x80, 0x80, 0xFF};
+inline const QColor DarkOlive{0x40, 0x40, 0x00};
+inline const QColor Olive{0xC0, 0xC0, 0x00};
+inline const QColor FieldGreen{0x00, 0x40, 0x00};
+inline const QColor Green{0x00, 0x80, 0x00};
+inline const QColor Black{0x00, 0x00, 0x00};
 } // namespace Colour
 
 // Alignment is physical: right means the right edge whatever the direction.

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "noteline.h"
+#include "schedule.h"
+#include "widgets.h"
+
+#include <array>
+
+// The livestock window: three calculators side by side, camels on the right,
+// sheep and goats in the middle, cattle and buffalo on the left, and one
+// block of note lines that the camel and cattle calculators share. It never
+// shows a message: an empty field resets its panel and a text that is not a
+// number is ignored.
+class frmzakat1 : public QWidget {
+    Q_OBJECT
+public:
+    frmzakat1();
+
+    void Command1_Click(); // camels
+    void Command2_Click(); // sheep and goats
+    void Command3_Click(); // cattle and buffalo
+    void Command4_Click(); // "بقر": the cattle notes again
+    void Command5_Click(); // "ابل": the camel notes again
+    void Command6_Click(); // exit the program
+    void Command7_Click(); // back to the menu
+
+    // Camel panel.
+    DesignLabel *lbla1_0;
+    EntryField *Text1;
+    CommandButton *Command1;
+    DesignLabel *lbl1;
+    DesignLabel *lbl11;
+    DesignLabel *lbl13;
+    DesignLabel *lbl14;
+    // Sheep and goat panel.
+    DesignLabel *lbla1_1;
+    EntryField *Text2;
+    CommandButton *Command2;
+    DesignLabel *lbl2;
+    DesignLabel *lbl21;
+    // Cattle and buffalo panel.
+    DesignLabel *lbla1_2;
+    EntryField *Text3;
+    CommandButton *Command3;
+    DesignLabel *lbl3;
+    DesignLabel *lbl31;
+    DesignLabel *lbl33;
+    DesignLabel *lbl34;
+    // Captions, column headings and remarks, by their index.
+    std::array<DesignLabel *, 15> Label1;
+    // The shared note block.
+    CommandButton *Command4;
+    CommandButton *Command5;
+    NoteLine *lbl15;
+    NoteLine *lbl16;
+    NoteLine *lbl17;
+    NoteLine *lbl18;
+    NoteLine *lbl19;
+    CommandButton *Command7;
+    CommandButton *Command6;
+
+private:
+    void showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLabel *firstKind,
+                  DesignLabel *secondCount, DesignLabel *secondKind);
+};

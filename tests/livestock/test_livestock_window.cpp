@@ -1,0 +1,557 @@
+#include "frmzakat.h"
+#include "frmzakat1.h"
+#include "guitest.h"
+#include "startup.h"
+
+#include <QLabel>
+
+namespace {
+const QString kPrompt = QStringLiteral("ادخل العدد فقط");
+const QString kCell = QStringLiteral(".....");
+const QString kNoteLine = QStringLiteral(". . . . . . . . . . . . . . . .");
+
+// Camel notes the window shows in full in these tests.
+const QString kN1 = QStringLiteral("لم تبلغ نصاب الابل وهو خمسة");
+const QString kN3 = QStringLiteral("ان لم يكن عندك شياة اشتري واخرجها");
+const QString kN4 = QStringLiteral(
+    "ان لم تجد بنت مخاض فأخرج بن لبون ذكر وهي الحالة الوحيدة الي يصلح في الزكاة ذكر الابل ");
+const QString kN8 = QStringLiteral("بنت لبون:الانثى التي اكملت سنتين ودخلت في الثالثة");
+const QString kN10 = QStringLiteral(
+    " أو  تخرج حقة وهي التي اتمت 3 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال");
+const QString kN11 = QStringLiteral("الحقة: الانثى التي اكملت 3سنوات ودخلت في الرابعة");
+const QString kN17 = QStringLiteral("بنت لبون: الانثى التي اكملت سنتين ودخلت في الثالثة");
+const QString kN25 = QStringLiteral(" يجوز اخراج أربع حفات بدلا من خمسة بنت لبون");
+const QString kN26 = QStringLiteral(
+    " أو تخرج حقة وهي التي اكملت 3 سنوات ويعطيك عامل الزكاة شاتين او ما يساويهما من المال");
+const QString kD1 = QStringLiteral(" . . . . . . . . . . .");
+const QString kD6 = QStringLiteral(" ....................");
+const QString kD7 = QStringLiteral(". . . . . . . . . . . ");
+const QString kD8 = QStringLiteral(" . . . . . . . . . . . .");
+const QString kD9 = QStringLiteral(". . . . . . . . . . . . ");
+
+// Cattle notes.
+const QString kNote1 = QStringLiteral("لم تبلغ نصاب البقر وهو 30");
+const QString kNote2 = QStringLiteral(" تبيعة : هي  التي اكملت سنة  ودخلت في الثانية");
+const QString kNote5 = QStringLiteral("والمسنة هي ما أكملت سنتين");
+const QString kNote6 = QStringLiteral("المسنة : هي ما أكملت سنتين");
+const QString kNote7 = QStringLiteral("يجوز اخراج تبيع (ذكر) بدلا من تبيعة");
+const QString kNote9 = QStringLiteral("يجوز اخراج تبيع(ذكر) بدلا من تبيعة");
+const QString kNote10 = QStringLiteral("يجوز اخراج 3 مسنة بدلا من 4 تبيعة");
+const QString kNote11 = QStringLiteral("يجوز اخراج 3 مسنة بلا من 4 تبيعة");
+const QString kSpacedStops = QStringLiteral(" . . . . . . . . . . .");
+const QString kStops21 = QStringLiteral(".....................");
+
+const QStringList kNoteNames = {"lbl15", "lbl16", "lbl17", "lbl18", "lbl19"};
+const QStringList kCamelRowNames = {"lbl1", "lbl11", "lbl13", "lbl14"};
+const QStringList kCattleRowNames = {"lbl3", "lbl31", "lbl33", "lbl34"};
+} // namespace
+
+class LivestockWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithItsDesignContents();
+    void tabRunsThroughTheControlsInDesignOrder();
+    void camelsDue_data();
+    void camelsDue();
+    void sheepDue_data();
+    void sheepDue();
+    void cattleDue_data();
+    void cattleDue();
+    void blankEntriesResetRowsAndNotes();
+    void textThatIsNoNumberChangesNothing_data();
+    void textThatIsNoNumberChangesNothing();
+    void cattleNotesButtonSwapsTheNotesAndKeepsTheCamelRows();
+    void camelNotesButtonBringsTheCamelNotesBack();
+    void camelNotesButtonRightAfterOpeningChangesNothing();
+    void sheepNeverTouchesTheNotes();
+    void camelResultReplacesEveryCattleNoteLine();
+    void longNotesAreCutOnScreenButKeptWhole();
+    void clickingAFieldSelectsItsTextSoTypingReplacesIt();
+    void tabbingIntoAFieldSelectsItsText();
+    void fieldsRefuseTypingPastNineCharacters();
+    void enterComputesTheFieldsOwnPanel();
+    void backClosesTheWindowAndReopensItFresh();
+    void exitClosesEveryWindow();
+
+private:
+    QLabel *label(const QString &name) { return control<QLabel>(m_window, name); }
+    QLineEdit *field(const QString &name) { return control<QLineEdit>(m_window, name); }
+    QAbstractButton *button(const QString &name)
+    {
+        return control<QAbstractButton>(m_window, name);
+    }
+    QStringList texts(const QStringList &names)
+    {
+        QStringList found;
+        for (const QString &name : names)
+            found << label(name)->text();
+        return found;
+    }
+    void compute(const QString &fieldName, const QString &buttonName, const QString &entry)
+    {
+        typeInto(field(fieldName), entry);
+        press(button(buttonName));
+    }
+    // Every text of the window's labels and fields, by name.
+    QStringList everyText()
+    {
+        QStringList all;
+        for (QLabel *each : m_window->findChildren<QLabel *>())
+            all << each->objectName() + QLatin1Char('=') + each->text();
+        for (QLineEdit *each : m_window->findChildren<QLineEdit *>())
+            all << each->objectName() + QLatin1Char('=') + each->text();
+        return all;
+    }
+    void openFromMenu()
+    {
+        press(m_menu->Command1);
+        const auto windows = openWindows(QStringLiteral("frmzakat1"));
+        QCOMPARE(windows.size(), 1);
+        m_window = windows.first();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    frmzakat *m_menu = nullptr;
+    QWidget *m_window = nullptr;
+    MessageBoxRecorder *m_boxes = nullptr;
+};
+
+void LivestockWindowTest::init()
+{
+    m_boxes = new MessageBoxRecorder;
+    m_menu = showMainMenu();
+    openFromMenu();
+}
+
+void LivestockWindowTest::cleanup()
+{
+    // The livestock window never shows a message.
+    QCOMPARE(m_boxes->take(), QList<SeenBox>());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        delete window;
+    delete m_boxes;
+}
+
+void LivestockWindowTest::opensWithItsDesignContents()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("الأنعام"));
+    QCOMPARE(m_window->size(), QSize(792, 566));
+    QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(0x00, 0x40, 0x00));
+    for (const char *name : {"Text1", "Text2", "Text3"}) {
+        QCOMPARE(field(name)->text(), kPrompt);
+        QVERIFY(field(name)->alignment() & Qt::AlignHCenter);
+    }
+    for (const char *name : {"lbl1", "lbl11", "lbl13", "lbl14", "lbl2", "lbl21", "lbl3", "lbl31",
+                             "lbl33", "lbl34"}) {
+        QCOMPARE(label(name)->text(), kCell);
+        QCOMPARE(label(name)->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+        QVERIFY2(!label(name)->autoFillBackground(), name);
+    }
+    for (const QString &name : kNoteNames) {
+        QCOMPARE(label(name)->text(), kNoteLine);
+        QVERIFY(label(name)->alignment() & Qt::AlignRight);
+        QVERIFY(label(name)->alignment() & Qt::AlignAbsolute);
+    }
+    QCOMPARE(label("lbla1(0)")->text(), QStringLiteral("الإبـــــــــل"));
+    QCOMPARE(label("lbla1(1)")->text(), QStringLiteral("الغنـــــم"));
+    QCOMPARE(label("lbla1(2)")->text(), QStringLiteral("البقــــر"));
+    QVERIFY(label("lbla1(0)")->font().underline());
+    for (int index : {0, 10, 11})
+        QCOMPARE(label(QStringLiteral("Label1(%1)").arg(index))->text(),
+                 QStringLiteral("عدد الرؤوس التي عندك"));
+    for (int index : {1, 4, 7})
+        QCOMPARE(label(QStringLiteral("Label1(%1)").arg(index))->text(),
+                 QStringLiteral("مقدار الزكاة الواجبة"));
+    for (int index : {2, 5, 8})
+        QCOMPARE(label(QStringLiteral("Label1(%1)").arg(index))->text(), QStringLiteral("النوع"));
+    for (int index : {3, 6, 9})
+        QCOMPARE(label(QStringLiteral("Label1(%1)").arg(index))->text(), QStringLiteral("العدد"));
+    QVERIFY(label("Label1(3)")->font().italic());
+    QCOMPARE(label("Label1(12)")->text(), QStringLiteral("ملاحظــــــــــات"));
+    QCOMPARE(label("Label1(13)")->text(), QStringLiteral("الغنم والماعز صنف واحد يضم بعضه الى بعض"));
+    QCOMPARE(label("Label1(14)")->text(), QStringLiteral("البقر والجاموس صنف يضم بعضه الى بعض"));
+    for (const char *name : {"Command1", "Command2", "Command3"})
+        QCOMPARE(button(name)->text(), QStringLiteral("احسب"));
+    QCOMPARE(button("Command4")->text(), QStringLiteral("بقر"));
+    QCOMPARE(button("Command5")->text(), QStringLiteral("ابل"));
+    QCOMPARE(button("Command7")->text(), QStringLiteral("رجوع"));
+    QCOMPARE(button("Command6")->text(), QStringLiteral("خروج من البرنامج"));
+    QCOMPARE(button("Command1")->palette().color(QPalette::Button), QColor(0x00, 0x80, 0x00));
+
+    // Bounds in twips, 15 to the pixel, never mirrored.
+    QCOMPARE(label("lbl1")->geometry(), QRect(728, 232, 27, 35));
+    QCOMPARE(label("lbl19")->geometry(), QRect(590, 496, 171, 32));
+    QCOMPARE(field("Text3")->geometry(), QRect(88, 96, 161, 41));
+    QCOMPARE(button("Command5")->geometry(), QRect(504, 328, 41, 41));
+    for (int index = 0; index < 8; ++index)
+        QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("Shape1(%1)").arg(index)));
+    for (int index = 0; index < 5; ++index)
+        QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("Line1(%1)").arg(index)));
+    QCOMPARE(QApplication::focusWidget(), button("Command1"));
+}
+
+void LivestockWindowTest::tabRunsThroughTheControlsInDesignOrder()
+{
+    QStringList order;
+    for (int i = 0; i < 11; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, (QStringList{"Command1", "Text1", "Text2", "Text3", "Command2", "Command3",
+                                 "Command4", "Command5", "Command6", "Command7", "Command1"}));
+}
+
+void LivestockWindowTest::camelsDue_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("rows"); // lbl1, lbl11, lbl13, lbl14
+    QTest::addColumn<QString>("firstNote");
+    QTest::addColumn<QString>("lastNote");
+    QTest::newRow("4") << "4" << QStringList{"000", "....", "000", "... "} << kN1 << kD1;
+    QTest::newRow("negative") << "-3" << QStringList{"000", "....", "000", "... "} << kN1 << kD1;
+    QTest::newRow("24.9") << "24.9" << QStringList{"4", "شاة", "000", "... "} << kN3 << kD1;
+    QTest::newRow("35.9") << "35.9" << QStringList{"1", "بنت مخاض", "000", "... "} << kN4 << kD1;
+    QTest::newRow("121") << "121" << QStringList{"3", "بنت لبون ", "000", "... "} << kN17 << kD1;
+    QTest::newRow("130") << "130" << QStringList{"2", "بنت لبون ", "1", "حقة"} << kN17 << kD1;
+    QTest::newRow("140") << "140" << QStringList{"1", "بنت لبون ", "2", "حقة"} << kN8 << kD1;
+    QTest::newRow("200") << "200" << QStringList{"5", "بنت لبون ", "000", "..."} << kN17 << kN26;
+    QTest::newRow("209.5") << "209.5" << QStringList{"5", "بنت لبون ", "000", "..."} << kN17 << kN26;
+    QTest::newRow("210") << "210" << QStringList{"4", "بنت لبون", "1", "حقـة "} << kN17 << kD6;
+    QTest::newRow("210.5") << "210.5" << QStringList{"4", "بنت لبون", "1", "حقـة "} << kN17 << kD6;
+    QTest::newRow("211.5") << "211.5" << QStringList{"4", "بنت لبون", "1", "حقـة "} << kN17 << kD6;
+    QTest::newRow("239.5") << "239.5" << QStringList{"6", "بنت لبون", "000", "..."} << kN17 << kN10;
+    QTest::newRow("240") << "240" << QStringList{"6", "بنت لبون", "000", "..."} << kN17 << kN10;
+    QTest::newRow("250") << "250" << QStringList{"5", "بنت لبون", "1", "حقـة "} << kN17 << kN25;
+    QTest::newRow("290") << "290" << QStringList{"6", "بنت لبون", "1", "حقـة "} << kN17 << kN25;
+    QTest::newRow("310") << "310" << QStringList{"4", "بنت لبون", "3", "حقـة "} << kN17 << kD6;
+    QTest::newRow("1000") << "1000" << QStringList{"25", "بنت لبون", "000", "..."} << kN17 << kN10;
+    QTest::newRow("blanks around 30") << " 30 " << QStringList{"1", "بنت مخاض", "000", "... "}
+                                      << kN4 << kD1;
+    QTest::newRow("arabic-indic 250") << QStringLiteral("٢٥٠")
+                                      << QStringList{"5", "بنت لبون", "1", "حقـة "} << kN17 << kN25;
+}
+
+void LivestockWindowTest::camelsDue()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, firstNote);
+    QFETCH(QString, lastNote);
+    compute("Text1", "Command1", entry);
+    QCOMPARE(texts(kCamelRowNames), rows);
+    QCOMPARE(label("lbl15")->text(), firstNote);
+    QCOMPARE(label("lbl19")->text(), lastNote);
+}
+
+void LivestockWindowTest::sheepDue_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("kind");  // lbl21
+    QTest::addColumn<QString>("count"); // lbl2
+    QTest::newRow("negative") << "-5" << "...." << QStringLiteral("صفر");
+    QTest::newRow("39.9") << "39.9" << "...." << QStringLiteral("صفر");
+    QTest::newRow("40") << "40" << QStringLiteral("شاة") << "1";
+    QTest::newRow("120.5") << "120.5" << QStringLiteral("شاة") << "1";
+    QTest::newRow("201") << "201" << QStringLiteral("شاة") << "3";
+    QTest::newRow("300.5") << "300.5" << QStringLiteral("شاة") << "3";
+    QTest::newRow("399.5") << "399.5" << QStringLiteral("شاة") << "4";
+    QTest::newRow("1000") << "1000" << QStringLiteral("شاة") << "10";
+    QTest::newRow("450 with blanks") << " 450 " << QStringLiteral("شاة") << "4";
+}
+
+void LivestockWindowTest::sheepDue()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, kind);
+    QFETCH(QString, count);
+    compute("Text2", "Command2", entry);
+    QCOMPARE(label("lbl21")->text(), kind);
+    QCOMPARE(label("lbl2")->text(), count);
+}
+
+void LivestockWindowTest::cattleDue_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("rows"); // lbl3, lbl31, lbl33, lbl34
+    QTest::addColumn<QStringList>("notes");
+    const QString t = QStringLiteral("تبيعة");
+    const QString m = QStringLiteral("مسنة");
+    const QString stops23(23, u'.');
+    const QString stops22(22, u'.');
+    const QString s = kSpacedStops;
+    QTest::newRow("negative") << "-3" << QStringList{"000", ".... ", "000", "...."}
+                              << QStringList{kNote1, s, s, s, s};
+    QTest::newRow("30") << "30" << QStringList{"1", t, "000", "...."}
+                        << QStringList{kNote2, kNote7, stops23, stops22, s};
+    QTest::newRow("129.5") << "129.5" << QStringList{"4", t, "000", "...."}
+                           << QStringList{kNote2, kNote7, kNote5, kNote10, s};
+    QTest::newRow("130") << "130" << QStringList{"3", t, "1", m}
+                         << QStringList{kNote2, kNote9, kNote5, kStops21, s};
+    QTest::newRow("139") << "139" << QStringList{"3", t, "1", m}
+                         << QStringList{kNote2, kNote9, kNote5, kStops21, s};
+    QTest::newRow("140") << "140" << QStringList{"2", t, "2", m}
+                         << QStringList{kNote2, kNote9, kNote6, kStops21, s};
+    QTest::newRow("149.5") << "149.5" << QStringList{"5", t, "000", "...."}
+                           << QStringList{kNote2, kNote7, kNote10, kNote5, s};
+    QTest::newRow("160") << "160" << QStringList{"4", t, "1", m}
+                         << QStringList{kNote2, kNote9, kNote5, kNote10, s};
+    QTest::newRow("170") << "170" << QStringList{"3", t, "2", m}
+                         << QStringList{kNote2, kNote9, kNote6, kStops21, s};
+    QTest::newRow("200") << "200" << QStringList{"4", t, "2", m}
+                         << QStringList{kNote2, kNote9, kNote6, kNote11, s};
+    QTest::newRow("240") << "240" << QStringList{"8", t, "000", "...."}
+                         << QStringList{kNote2, kNote7, kNote10, kNote5, s};
+    QTest::newRow("1000") << "1000" << QStringList{"32", t, "1", m}
+                          << QStringList{kNote2, kNote9, kNote5, kNote10, s};
+}
+
+void LivestockWindowTest::cattleDue()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, notes);
+    compute("Text3", "Command3", entry);
+    QCOMPARE(texts(kCattleRowNames), rows);
+    QCOMPARE(texts(kNoteNames), notes);
+}
+
+void LivestockWindowTest::blankEntriesResetRowsAndNotes()
+{
+    compute("Text1", "Command1", QStringLiteral("130"));
+    compute("Text1", "Command1", QStringLiteral("   "));
+    QCOMPARE(texts(kCamelRowNames), (QStringList{"....", "....", "000", ".... "}));
+    QCOMPARE(texts(kNoteNames), (QStringList{kD7, kD1, kD8, kD9, kD1}));
+
+    compute("Text3", "Command3", QStringLiteral("70"));
+    QTest::mouseClick(field("Text3"), Qt::LeftButton);
+    QTest::keyClick(field("Text3"), Qt::Key_Delete);
+    QCOMPARE(field("Text3")->text(), QString());
+    press(button("Command3"));
+    QCOMPARE(texts(kCattleRowNames), (QStringList{"....", "....", "000", "...."}));
+    QCOMPARE(texts(kNoteNames), (QStringList{QString(18, u'.'), QStringLiteral(" ") + QString(20, u'.'),
+                                             kStops21, kStops21, kStops21}));
+
+    compute("Text2", "Command2", QStringLiteral("100"));
+    compute("Text2", "Command2", QStringLiteral(" "));
+    QCOMPARE(label("lbl21")->text(), QStringLiteral("...."));
+    QCOMPARE(label("lbl2")->text(), QStringLiteral("...."));
+}
+
+void LivestockWindowTest::textThatIsNoNumberChangesNothing_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("inner blank") << "12 5";
+    QTest::newRow("grouping") << "1,000";
+    QTest::newRow("beyond 32 bits") << "5E9";
+    QTest::newRow("beyond any double") << "1E400";
+}
+
+void LivestockWindowTest::textThatIsNoNumberChangesNothing()
+{
+    QFETCH(QString, entry);
+    // First the design-time prompt, then the entry, in every panel.
+    for (const char *buttonName : {"Command1", "Command2", "Command3", "Command4", "Command5"})
+        press(button(buttonName));
+    const QStringList designTexts = everyText();
+    for (const char *name : {"Text1", "Text2", "Text3"})
+        QCOMPARE(field(name)->text(), kPrompt);
+
+    compute("Text1", "Command1", QStringLiteral("250"));
+    compute("Text2", "Command2", QStringLiteral("250"));
+    compute("Text3", "Command3", QStringLiteral("250"));
+    QVERIFY(everyText() != designTexts);
+    for (const auto &[fieldName, buttonName] : {std::pair{"Text1", "Command1"},
+                                                 std::pair{"Text2", "Command2"},
+                                                 std::pair{"Text3", "Command3"}}) {
+        typeInto(field(fieldName), entry);
+        const QStringList before = everyText();
+        press(button(buttonName));
+        press(button("Command4"));
+        press(button("Command5"));
+        QCOMPARE(everyText(), before);
+    }
+}
+
+void LivestockWindowTest::cattleNotesButtonSwapsTheNotesAndKeepsTheCamelRows()
+{
+    compute("Text1", "Command1", QStringLiteral("250"));
+    typeInto(field("Text3"), QStringLiteral("160"));
+    const QStringList camelRows = texts(kCamelRowNames);
+    QCOMPARE(label("lbl15")->text(), kN17);
+    QCOMPARE(texts(kCattleRowNames), (QStringList{kCell, kCell, kCell, kCell}));
+
+    press(button("Command4"));
+    QCOMPARE(texts(kNoteNames), (QStringList{kNote2, kNote9, kNote5, kNote10, kSpacedStops}));
+    QCOMPARE(texts(kCattleRowNames), (QStringList{"4", QStringLiteral("تبيعة"), "1", QStringLiteral("مسنة")}));
+    QCOMPARE(texts(kCamelRowNames), camelRows);
+}
+
+void LivestockWindowTest::camelNotesButtonBringsTheCamelNotesBack()
+{
+    compute("Text1", "Command1", QStringLiteral("200"));
+    const QStringList camelNotes = texts(kNoteNames);
+    compute("Text3", "Command3", QStringLiteral("30"));
+    QCOMPARE(label("lbl15")->text(), kNote2);
+    const QStringList cattleRows = texts(kCattleRowNames);
+
+    press(button("Command5"));
+    QCOMPARE(texts(kNoteNames), camelNotes);
+    QCOMPARE(texts(kNoteNames), (QStringList{kN17, kN25, kN11, QStringLiteral(
+        "ان لم تجد بنت  لبون  لك ان تخرج بنت مخاض وهي التي اتمت سنة وتخرج معها شاتين أو ما  يساوي الشاتين من المال"),
+        kN26}));
+    QCOMPARE(texts(kCattleRowNames), cattleRows);
+}
+
+void LivestockWindowTest::camelNotesButtonRightAfterOpeningChangesNothing()
+{
+    const QStringList before = everyText();
+    press(button("Command5"));
+    press(button("Command4"));
+    QCOMPARE(everyText(), before);
+}
+
+void LivestockWindowTest::sheepNeverTouchesTheNotes()
+{
+    compute("Text3", "Command3", QStringLiteral("200"));
+    const QStringList notes = texts(kNoteNames);
+    const QStringList cattleRows = texts(kCattleRowNames);
+    compute("Text2", "Command2", QStringLiteral("1000"));
+    compute("Text2", "Command2", QStringLiteral(""));
+    compute("Text2", "Command2", QStringLiteral("10"));
+    QCOMPARE(label("lbl2")->text(), QStringLiteral("صفر"));
+    QCOMPARE(texts(kNoteNames), notes);
+    QCOMPARE(texts(kCattleRowNames), cattleRows);
+    QCOMPARE(texts(kCamelRowNames), (QStringList{kCell, kCell, kCell, kCell}));
+}
+
+void LivestockWindowTest::camelResultReplacesEveryCattleNoteLine()
+{
+    compute("Text3", "Command3", QStringLiteral("70"));
+    QCOMPARE(label("lbl18")->text(), QStringLiteral("المسنة : هي التي اكملت سنتين"));
+    compute("Text1", "Command1", QStringLiteral("10"));
+    QCOMPARE(texts(kNoteNames), (QStringList{kN3, kD1, kD1, kD1, kD1}));
+}
+
+void LivestockWindowTest::longNotesAreCutOnScreenButKeptWhole()
+{
+    auto *line = qobject_cast<NoteLine *>(label("lbl15"));
+    QVERIFY(line);
+    const QRect bounds = line->geometry();
+    compute("Text1", "Command1", QStringLiteral("25"));
+    QCOMPARE(line->text(), kN4);
+    QCOMPARE(line->geometry(), bounds);
+    QCOMPARE(line->toolTip(), kN4);
+    QCOMPARE(line->accessibleDescription(), kN4);
+    const QString shown = line->shownText();
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(shown.size() < kN4.size());
+    // The shown part is the note's beginning (a joiner may keep the last
+    // letter's shape before the ellipsis).
+    const QString beginning = shown.chopped(1).remove(QChar(0x200D));
+    QVERIFY(beginning.size() > 10);
+    QVERIFY(kN4.startsWith(beginning));
+
+    // A placeholder fits and shows whole.
+    auto *last = qobject_cast<NoteLine *>(label("lbl19"));
+    QCOMPARE(last->shownText(), kD1);
+    QCOMPARE(last->toolTip(), kD1);
+
+    // The next result carries its own notes in the tooltips.
+    compute("Text3", "Command3", QStringLiteral("30"));
+    QCOMPARE(line->toolTip(), kNote2);
+    QCOMPARE(line->accessibleDescription(), kNote2);
+}
+
+void LivestockWindowTest::clickingAFieldSelectsItsTextSoTypingReplacesIt()
+{
+    compute("Text1", "Command1", QStringLiteral("130"));
+    QTest::mouseClick(field("Text1"), Qt::LeftButton,
+                      Qt::NoModifier, QPoint(5, field("Text1")->height() / 2));
+    QCOMPARE(field("Text1")->selectedText(), QStringLiteral("130"));
+    typeText(field("Text1"), QStringLiteral("61"));
+    QCOMPARE(field("Text1")->text(), QStringLiteral("61"));
+    press(button("Command1"));
+    QCOMPARE(label("lbl11")->text(), QStringLiteral("جذعة"));
+}
+
+void LivestockWindowTest::tabbingIntoAFieldSelectsItsText()
+{
+    compute("Text2", "Command2", QStringLiteral("121"));
+    button("Command1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Text1
+    QCOMPARE(QApplication::focusWidget(), field("Text1"));
+    QCOMPARE(field("Text1")->selectedText(), kPrompt);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Text2
+    QCOMPARE(QApplication::focusWidget(), field("Text2"));
+    QCOMPARE(field("Text2")->selectedText(), QStringLiteral("121"));
+    typeText(field("Text2"), QStringLiteral("7"));
+    QCOMPARE(field("Text2")->text(), QStringLiteral("7"));
+}
+
+void LivestockWindowTest::fieldsRefuseTypingPastNineCharacters()
+{
+    for (const char *name : {"Text1", "Text2", "Text3"}) {
+        typeInto(field(name), QStringLiteral("1234567890"));
+        QCOMPARE(field(name)->text(), QStringLiteral("123456789"));
+    }
+    // The prompt is longer than nine characters and stays whole.
+    QCOMPARE(kPrompt.size(), 14);
+}
+
+void LivestockWindowTest::enterComputesTheFieldsOwnPanel()
+{
+    typeInto(field("Text1"), QStringLiteral("46"));
+    QTest::keyClick(field("Text1"), Qt::Key_Return);
+    QCOMPARE(label("lbl11")->text(), QStringLiteral("حقة"));
+    QCOMPARE(label("lbl21")->text(), kCell);
+    QCOMPARE(label("lbl31")->text(), kCell);
+
+    typeInto(field("Text2"), QStringLiteral("40"));
+    QTest::keyClick(field("Text2"), Qt::Key_Enter);
+    QCOMPARE(label("lbl21")->text(), QStringLiteral("شاة"));
+    QCOMPARE(label("lbl31")->text(), kCell);
+
+    typeInto(field("Text3"), QStringLiteral("40"));
+    QTest::keyClick(field("Text3"), Qt::Key_Return);
+    QCOMPARE(label("lbl31")->text(), QStringLiteral("مسنة"));
+    QCOMPARE(label("lbl2")->text(), QStringLiteral("1"));
+}
+
+void LivestockWindowTest::backClosesTheWindowAndReopensItFresh()
+{
+    compute("Text1", "Command1", QStringLiteral("250"));
+    compute("Text2", "Command2", QStringLiteral("250"));
+    compute("Text3", "Command3", QStringLiteral("250"));
+    press(m_menu->Command1); // a second press brings the same window forward
+    QCOMPARE(openWindows(QStringLiteral("frmzakat1")), QList<QWidget *>{m_window});
+    QCOMPARE(field("Text2")->text(), QStringLiteral("250"));
+
+    QPointer<QWidget> closed = m_window;
+    press(button("Command7"));
+    QVERIFY(openWindows(QStringLiteral("frmzakat1")).isEmpty());
+    QTRY_VERIFY(!closed);
+
+    openFromMenu();
+    for (const char *name : {"Text1", "Text2", "Text3"})
+        QCOMPARE(field(name)->text(), kPrompt);
+    for (const char *name : {"lbl1", "lbl11", "lbl13", "lbl14", "lbl2", "lbl21", "lbl3", "lbl31",
+                             "lbl33", "lbl34"})
+        QCOMPARE(label(name)->text(), kCell);
+    for (const QString &name : kNoteNames)
+        QCOMPARE(label(name)->text(), kNoteLine);
+}
+
+void LivestockWindowTest::exitClosesEveryWindow()
+{
+    press(button("Command6"));
+    QVERIFY(openWindows(QStringLiteral("frmzakat1")).isEmpty());
+    QVERIFY(openWindows(QStringLiteral("frmzakat")).isEmpty());
+}
+
+ZAKAT_GUI_TEST_MAIN(LivestockWindowTest)
+#include "test_livestock_window.moc"
