@@ -1,6 +1,7 @@
 #include "frmzakat.h"
 
 #include "frmzakat1.h"
+#include "frmzakat2.h"
 #include "frmzakat3.h"
 #include "frmzakat4.h"
 #include "windows.h"
@@ -70,6 +71,7 @@ void frmzakat::Command3_Click()
 
 void frmzakat::Command4_Click()
 {
+    openWindow(m_cash);
 }
 
 void frmzakat::Command5_Click()

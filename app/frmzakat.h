@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+class frmzakat2;
 class frmzakat3;
 class frmzakat1;
 class frmzakat4;
@@ -36,5 +37,6 @@ private:
     // One window of each kind at most; empty until first opened or once closed.
     QPointer<frmzakat1> m_livestock;
     QPointer<frmzakat4> m_gold;
+    QPointer<frmzakat2> m_cash;
     QPointer<frmzakat3> m_silver;
 };

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// Zakat on money and on the value of trade goods: a quarter-tenth of the
+// amount, and the nisab in money from today's prices of gold and silver.
+
+namespace CashZakat {
+constexpr double kRate = 40;                   // a quarter of a tenth
+constexpr double kSmallestAmount = 10;         // below it the due is too small to show
+constexpr double kLargestAmount = 81000000000; // keeps the due inside the breakdown's range
+constexpr double kLargestMilliards = 80;
+constexpr double kGoldNisabGrams = 85;         // twenty mithqal
+constexpr double kSilverNisabDirhams = 200;    // five awqiya
+// Milliards, millions, thousands, units.
+constexpr std::array<double, 4> kPlaceValues = {1000000000, 1000000, 1000, 1};
+} // namespace CashZakat
+
+// The amount written over the four fields (milliards, millions, thousands,
+// units), added in that order. No value when any of them is not a number.
+std::optional<double> amountOfParts(const std::array<QString, 4> &partTexts);
+
+// What the compute button makes of the amount's text.
+enum class CashVerdict {
+    NoAmount,     // blank: nothing to do
+    NotANumber,   // warned about
+    TooSmall,     // below the smallest amount: no due shown
+    TooLarge,     // above the largest amount: warned about
+    Due,          // the due is in CashDue::due
+};
+
+struct CashDue {
+    CashVerdict verdict;
+    QString due; // number text of the quarter-tenth, for CashVerdict::Due
+};
+
+CashDue cashZakatDue(const QString &amountText);
+
+// True when the milliards field holds a number above the largest milliards
+// entry; anything else (80 itself, a text that is no number) passes.
+bool milliardsTooLarge(const QString &milliardsText);
+
+// The value of the nisab weight of a metal at the price typed for one unit of
+// it, as number text. No value when the price is not a number or the value is
+// beyond any finite number.
+std::optional<QString> nisabValue(const QString &priceText, double nisabUnits);
+
+// The nisab in money: the lower of the gold and the silver value, gold when
+// they are equal. No value when either label holds no number.
+std::optional<QString> lowerNisab(const QString &goldValueText, const QString &silverValueText);
