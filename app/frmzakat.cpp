@@ -4,6 +4,7 @@
 #include "frmzakat2.h"
 #include "frmzakat3.h"
 #include "frmzakat4.h"
+#include "frmzakat5.h"
 #include "windows.h"
 
 namespace {
@@ -76,6 +77,7 @@ void frmzakat::Command4_Click()
 
 void frmzakat::Command5_Click()
 {
+    openWindow(m_produce);
 }
 
 void frmzakat::Command6_Click()

@@ -8,6 +8,7 @@ class frmzakat2;
 class frmzakat3;
 class frmzakat1;
 class frmzakat4;
+class frmzakat5;
 
 // The main menu: one button per calculator window and one to end the program.
 class frmzakat : public QWidget {
@@ -38,5 +39,6 @@ private:
     QPointer<frmzakat1> m_livestock;
     QPointer<frmzakat4> m_gold;
     QPointer<frmzakat2> m_cash;
+    QPointer<frmzakat5> m_produce;
     QPointer<frmzakat3> m_silver;
 };

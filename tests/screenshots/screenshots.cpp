@@ -46,6 +46,21 @@ QList<Scene> scenes()
         {QStringLiteral("frmzakat3"), QStringLiteral("Command3"), QStringLiteral("frmzakat3"),
          {type("Text1", QStringLiteral("50000")), type("Text5", QStringLiteral("3.5")),
           click("Command5")}},
+        {QStringLiteral("frmzakat1"), QStringLiteral("Command1"), QStringLiteral("frmzakat1"),
+         {type("Text1", QStringLiteral("250")), click("Command1"),
+          type("Text2", QStringLiteral("450")), click("Command2"),
+          type("Text3", QStringLiteral("160")), click("Command3")}},
+        {QStringLiteral("frmzakat2"), QStringLiteral("Command4"), QStringLiteral("frmzakat2"),
+         {type("Text3", QStringLiteral("100000000")), type("Text7", QStringLiteral("200")),
+          type("Text8", QStringLiteral("3")), click("Command3")}},
+        {QStringLiteral("frmzakat2-four-fields"), QStringLiteral("Command4"),
+         QStringLiteral("frmzakat2"),
+         {click("Option2"), type("Text1", QStringLiteral("1")), type("Text2", QStringLiteral("2")),
+          type("Text5", QStringLiteral("3")), type("Text6", QStringLiteral("4")),
+          type("Text7", QStringLiteral("200")), type("Text8", QStringLiteral("3")),
+          click("Command3")}},
+        {QStringLiteral("frmzakat5"), QStringLiteral("Command5"), QStringLiteral("frmzakat5"),
+         {type("Text1", QStringLiteral("1000")), click("Option2")}},
     };
 }
 
@@ -66,7 +81,10 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
             auto *field = window->findChild<QLineEdit *>(step.control);
             if (!field)
                 return false;
-            typeInto(field, step.text);
+            // As a user replaces a field's text: click, select it all, type.
+            QTest::mouseClick(field, Qt::LeftButton);
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            typeText(field, step.text);
         } else {
             auto *button = window->findChild<QAbstractButton *>(step.control);
             if (!button)
@@ -79,8 +97,10 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
     if (!window->grab().save(path))
         return false;
     std::printf("wrote %s\n", qPrintable(path));
-    if (window != menu)
+    if (window != menu) {
         window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     return true;
 }
 

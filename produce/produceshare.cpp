@@ -1,0 +1,43 @@
+#include "produceshare.h"
+
+#include "numbers.h"
+
+#include <cmath>
+
+double shareDivisor(ProduceKind kind)
+{
+    switch (kind) {
+    case ProduceKind::RainWatered:
+        return 10;
+    case ProduceKind::Irrigated:
+        return 20;
+    case ProduceKind::Treasure:
+        return 5;
+    }
+    return 10;
+}
+
+QString rateName(ProduceKind kind)
+{
+    // The leading blank sets the chosen name off from the caption beside it.
+    switch (kind) {
+    case ProduceKind::RainWatered:
+        return QStringLiteral(" العُشر");
+    case ProduceKind::Irrigated:
+        return QStringLiteral(" نصف العُشر");
+    case ProduceKind::Treasure:
+        return QStringLiteral(" الخُمس");
+    }
+    return QString();
+}
+
+std::optional<QString> produceShareText(double quantity, ProduceKind kind)
+{
+    if (!std::isfinite(quantity))
+        return std::nullopt;
+    if (quantity < 0)
+        return QStringLiteral("0");
+    const double share = quantity / shareDivisor(kind);
+    // A zero quantity of either sign owes a plain zero.
+    return numberText(share == 0 ? 0.0 : share);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What the harvest or the find is, which fixes the share due on it.
+enum class ProduceKind {
+    RainWatered, // watered without cost or machinery: a tenth
+    Irrigated,   // watered at a cost, with machinery: half a tenth
+    Treasure,    // buried treasure of the pre-Islamic era (rikaz): a fifth
+};
+
+// The quantity is divided by this to give the share due.
+double shareDivisor(ProduceKind kind);
+
+// The name of the rate as the window shows it once the user has chosen it.
+QString rateName(ProduceKind kind);
+
+// The share due on a quantity, in the quantity's own unit, as the result
+// label shows it. No nisab applies here: every quantity from zero up owes its
+// share, and a negative quantity owes nothing ("0"). No text for a quantity
+// that is not finite.
+std::optional<QString> produceShareText(double quantity, ProduceKind kind);
