@@ -1,9 +1,11 @@
 #include "widgets.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 #include <QValidator>
 
 namespace {
@@ -79,6 +81,31 @@ QFont DesignLabel::fittedFont() const
     return fitted;
 }
 
+QString DesignLabel::shownText() const
+{
+    const QString whole = text();
+    if (whole.contains(u' '))
+        return whole; // words wrap; only a single word can be too wide
+    const QFontMetrics metrics(fittedFont());
+    const int width = contentsRect().width();
+    if (metrics.horizontalAdvance(whole) <= width)
+        return whole;
+    return metrics.elidedText(whole, Qt::ElideRight, width);
+}
+
+bool DesignLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        const QString shown = shownText();
+        if (shown != text())
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
 void DesignLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -86,7 +113,7 @@ void DesignLabel::paintEvent(QPaintEvent *)
     painter.setFont(fittedFont());
     painter.setPen(palette().color(foregroundRole()));
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    painter.drawText(contentsRect(), flags, text());
+    painter.drawText(contentsRect(), flags, shownText());
 }
 
 EntryField::EntryField(QWidget *window, const QString &name, const QString &text,
@@ -131,6 +158,22 @@ void EntryField::focusAndSelectAll()
     // After a message box the window may get the keyboard back only later;
     // the text is selected again when the focus actually arrives.
     m_selectAllWhenFocused = !hasFocus();
+}
+
+void EntryField::keyPressEvent(QKeyEvent *event)
+{
+    if (event == QKeySequence::Paste && !isReadOnly()) {
+        // Of a paste too long for the field, the part that fits is kept.
+        const QString pasted = QGuiApplication::clipboard()->text();
+        const qsizetype kept = text().size() - selectedText().size();
+        const qsizetype room = std::max<qsizetype>(0, m_maxTypedLength - kept);
+        if (pasted.size() > room) {
+            if (room > 0)
+                insert(pasted.left(room));
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)

@@ -27,8 +27,14 @@ public:
 
     // The font the text is drawn in: the design font, or a smaller size of it.
     QFont fittedFont() const;
+    // The text as drawn: the whole text, or, for a single word (a number) too
+    // wide for the label even in the smallest size, its beginning and an
+    // ellipsis. A cut text shows whole in the label's tooltip; text() and
+    // what assistive technology reads are always the whole text.
+    QString shownText() const;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 
@@ -57,6 +63,7 @@ public:
     int maxTypedLength() const { return m_maxTypedLength; }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 

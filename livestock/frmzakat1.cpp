@@ -168,6 +168,13 @@ frmzakat1::frmzakat1()
     Text2->setEnterHandler([this] { Command2_Click(); });
     Text3->setEnterHandler([this] { Command3_Click(); });
 
+    // The headings sit on the edges of the tables, opaque; the frames and rules
+    // are drawn over them so that every table keeps its whole border.
+    for (OutlineShape *frame : findChildren<OutlineShape *>())
+        frame->raise();
+    for (LineShape *rule : findChildren<LineShape *>())
+        rule->raise();
+
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Text1"),
                          QStringLiteral("Text2"), QStringLiteral("Text3"),
                          QStringLiteral("Command2"), QStringLiteral("Command3"),

@@ -3,6 +3,8 @@
 #include "numbers.h"
 #include "windows.h"
 
+#include <QTimer>
+
 namespace {
 
 const QString kTitle = QStringLiteral("زكاة الخارج من الارض");
@@ -190,4 +192,8 @@ void frmzakat5::chooseRate(ProduceKind kind)
 {
     Command1_Click();
     lbla->setText(rateName(kind));
+    // After a warning the entry has the focus; an option chosen with the arrow
+    // keys takes it back once this handler returns, so the entry takes it again.
+    if (focusWidget() == Text1)
+        QTimer::singleShot(0, Text1, &EntryField::focusAndSelectAll);
 }

@@ -14,7 +14,8 @@ private slots:
     void programWriteRunsTheHandlerEvenForTheSameText();
     void handlerRunsNestedBeforeTheWriteReturns();
     void typingRunsTheHandlerOncePerKey();
-    void pasteBeyondTheLimitIsRefused();
+    void pasteBeyondTheLimitKeepsWhatFits();
+    void keyTypedIntoAFullFieldChangesNothing();
     void selectsAllOnFocusWhenAsked();
     void buttonPressedBySpaceAndEnter();
 
@@ -71,16 +72,30 @@ void EntryFieldTest::typingRunsTheHandlerOncePerKey()
     QCOMPARE(m_changes, 2);
 }
 
-void EntryFieldTest::pasteBeyondTheLimitIsRefused()
+void EntryFieldTest::pasteBeyondTheLimitKeepsWhatFits()
 {
-    QGuiApplication::clipboard()->setText(QStringLiteral("98765"));
-    m_field->write(QString());
+    m_field->write(QStringLiteral("1"));
     m_field->setFocus();
+    m_field->setCursorPosition(0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("98765"));
     QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_field->text(), QString());
-    QGuiApplication::clipboard()->setText(QStringLiteral("987"));
+    QCOMPARE(m_field->text(), QStringLiteral("981"));
+    QCOMPARE(m_field->cursorPosition(), 2);
+}
+
+void EntryFieldTest::keyTypedIntoAFullFieldChangesNothing()
+{
+    m_field->write(QStringLiteral("123"));
+    m_field->setFocus();
+    m_field->setCursorPosition(3);
+    const int changes = m_changes;
+    QTest::keyClick(m_field, Qt::Key_4);
+    QCOMPARE(m_field->text(), QStringLiteral("123"));
+    QCOMPARE(m_changes, changes);
+    QGuiApplication::clipboard()->setText(QStringLiteral("45"));
     QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_field->text(), QStringLiteral("987"));
+    QCOMPARE(m_field->text(), QStringLiteral("123"));
+    QCOMPARE(m_changes, changes);
 }
 
 void EntryFieldTest::selectsAllOnFocusWhenAsked()

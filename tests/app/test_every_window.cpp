@@ -46,8 +46,7 @@ void EveryWindowTest::initTestCase()
 
 void EveryWindowTest::cleanupTestCase()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    deleteAllWindows();
 }
 
 void EveryWindowTest::addWindowRows()

@@ -35,8 +35,7 @@ void MenuWindowTest::init()
 void MenuWindowTest::cleanup()
 {
     const QList<SeenBox> unexpected = m_boxes->take();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    deleteAllWindows();
     delete m_boxes;
     QCOMPARE(unexpected, QList<SeenBox>());
 }

@@ -132,8 +132,7 @@ void CashWindowTest::init()
 void CashWindowTest::cleanup()
 {
     const QList<SeenBox> unexpected = m_boxes->take();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    deleteAllWindows();
     delete m_boxes;
     QCOMPARE(unexpected, QList<SeenBox>());
 }

@@ -76,8 +76,7 @@ void GoldWindowTest::init()
 void GoldWindowTest::cleanup()
 {
     const QList<SeenBox> unexpected = m_boxes->take();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    deleteAllWindows();
     delete m_boxes;
     QCOMPARE(unexpected, QList<SeenBox>());
 }

@@ -59,8 +59,7 @@ void SilverWindowTest::init()
 void SilverWindowTest::cleanup()
 {
     const QList<SeenBox> unexpected = m_boxes->take();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    deleteAllWindows();
     delete m_boxes;
     QCOMPARE(unexpected, QList<SeenBox>());
 }

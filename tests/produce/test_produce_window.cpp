@@ -37,6 +37,7 @@ private slots:
     void choosingAnOptionWhileTheEntryHoldsLettersWarnsBeforeTheRateChanges();
     void clickingTheChosenOptionDoesNothing();
     void arrowKeysChooseTheNextOption();
+    void arrowKeyWhileTheEntryHoldsLettersReturnsToTheEntry();
     void enterInTheEntryComputes();
     void entryRefusesAnEleventhCharacter();
     void clickingTheEntrySelectsItsText();
@@ -92,8 +93,7 @@ void ProduceWindowTest::init()
 void ProduceWindowTest::cleanup()
 {
     QCOMPARE(m_boxes->take(), QList<SeenBox>());
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    deleteAllWindows();
     delete m_boxes;
 }
 
@@ -357,6 +357,18 @@ void ProduceWindowTest::arrowKeysChooseTheNextOption()
     QVERIFY(option(3)->isChecked());
     QCOMPARE(result(), QStringLiteral("200"));
     QCOMPARE(rate(), kFifth);
+}
+
+void ProduceWindowTest::arrowKeyWhileTheEntryHoldsLettersReturnsToTheEntry()
+{
+    typeInto(entry(), QStringLiteral("abc"));
+    option(1)->setFocus();
+    QTest::keyClick(option(1), Qt::Key_Down);
+    QCOMPARE(m_boxes->take(), QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
+    QVERIFY(option(2)->isChecked());
+    QCOMPARE(rate(), kHalfTenth);
+    QTRY_COMPARE(QApplication::focusWidget(), entry());
+    QCOMPARE(entry()->selectedText(), QStringLiteral("abc"));
 }
 
 void ProduceWindowTest::enterInTheEntryComputes()

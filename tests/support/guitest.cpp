@@ -1,5 +1,6 @@
 #include "guitest.h"
 
+#include <QPointer>
 #include <QPushButton>
 
 SeenBox warningBox(const QString &text, const QString &title)
@@ -82,6 +83,16 @@ void typeInto(QLineEdit *field, const QString &text)
 void press(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void deleteAllWindows()
+{
+    // Destroying one window can destroy others with it (a tooltip, a box).
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 QList<QWidget *> openWindows(const QString &name)

@@ -68,6 +68,10 @@ void typeInto(QLineEdit *field, const QString &text);
 // Clicks the button with the mouse.
 void press(QAbstractButton *button);
 
+// Destroys every top-level window, as at the end of a run, so that the next
+// test starts from the menu alone.
+void deleteAllWindows();
+
 // The visible top-level windows with the given object name.
 QList<QWidget *> openWindows(const QString &name);
 
