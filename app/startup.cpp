@@ -20,6 +20,8 @@ void prepareApplication(QApplication &application)
     icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat16.xpm")));
     application.setWindowIcon(icon);
     application.setApplicationName(QStringLiteral("zakat"));
+    // Lets Wayland desktops tie the windows to the installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.Zakat"));
 }
 
 frmzakat *showMainMenu()
