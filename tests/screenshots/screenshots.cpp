@@ -1,12 +1,15 @@
 // Writes a picture of every window after a typical computation, made by the
 // program's own classes, headless: screenshots/<window>.png under the current
-// folder, or under the folder given as the first argument.
+// folder, or under the folder given as the first argument. Given a second
+// folder, it also compares each picture with the one of the same name there
+// (the pictures in the README) and fails when they no longer look alike.
 
 #include "frmzakat.h"
 #include "guitest.h"
 #include "startup.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPixmap>
 
 #include <cstdio>
@@ -64,6 +67,23 @@ QList<Scene> scenes()
     };
 }
 
+// Two pictures look alike when they have the same size and at most one pixel
+// in two hundred differs (anti-aliasing may vary a little between machines).
+bool looksAlike(const QString &path, const QString &reference)
+{
+    const QImage picture(path);
+    const QImage expected(reference);
+    if (picture.isNull() || expected.isNull() || picture.size() != expected.size())
+        return false;
+    const QImage a = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    qint64 different = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            different += a.pixel(x, y) != b.pixel(x, y);
+    return different * 200 <= qint64(a.width()) * a.height();
+}
+
 bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
 {
     QWidget *window = menu;
@@ -92,6 +112,9 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
             press(button);
         }
     }
+    // No blinking caret or focus frame: the same window always gives the same picture.
+    if (QWidget *focused = window->focusWidget())
+        focused->clearFocus();
     QApplication::processEvents();
     const QString path = folder.filePath(scene.file + QStringLiteral(".png"));
     if (!window->grab().save(path))
@@ -117,10 +140,19 @@ int main(int argc, char *argv[])
         return 1;
     MessageBoxRecorder boxes; // no box is expected; a stray one is dismissed and reported
     frmzakat *menu = showMainMenu();
+    const QString references = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     int failures = 0;
     for (const Scene &scene : scenes()) {
         if (!shoot(scene, menu, folder)) {
             std::fprintf(stderr, "could not picture %s\n", qPrintable(scene.file));
+            ++failures;
+            continue;
+        }
+        const QString name = scene.file + QStringLiteral(".png");
+        if (!references.isEmpty()
+            && !looksAlike(folder.filePath(name), QDir(references).filePath(name))) {
+            std::fprintf(stderr, "%s no longer matches the picture in %s: run scripts/screenshots.sh\n",
+                         qPrintable(name), qPrintable(references));
             ++failures;
         }
     }

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Regenerates the pictures of every window in docs/screenshots/ from the
+# program itself, headless: each window after a typical computation.
+set -eu
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+sh scripts/build.sh
+mkdir -p docs/screenshots
+QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 build/tests/screenshots/zakat_screenshots docs/screenshots
