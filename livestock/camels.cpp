@@ -65,7 +65,6 @@ const QString kHiqqaStretched = QStringLiteral("حقـة ");
 const QString kJadhaa = QStringLiteral("جذعة");          // female in its fifth year
 
 // Placeholders of an empty cell.
-const QString kNoCount = QStringLiteral("000");
 const QString kDots3 = QStringLiteral("...");
 const QString kDots3Spaced = QStringLiteral("... ");
 const QString kDots4 = QStringLiteral("....");
@@ -77,28 +76,12 @@ constexpr int kPerBintLabun = 40;
 constexpr int kHiqqaCoversMore = 10; // a hiqqa (50) covers ten camels more than a bint labun (40)
 constexpr int kBintLabunBeforeFourHiqqa = 4; // five bint labun may be four hiqqa instead
 
-QString countText(int count)
-{
-    return count > 0 ? integerText(count) : kNoCount;
-}
-
-// A band of the fixed schedule below 210: it holds up to (not including) its
-// limit. A count of 0 shows the empty cell.
-struct Band {
-    double below;
-    int firstCount;
-    QString firstKind;
-    int secondCount;
-    QString secondKind;
-    NoteLines notes;
-};
-
 // Below the nisab of five nothing is due; then a sheep for every five camels
 // up to 24; from 25 one camel whose age grows with the herd, two from 76; and
 // from 121 bint labun and hiqqa, each band naming its substitutes.
-const std::array<Band, 20> &bands()
+const std::array<HerdBand, 20> &bands()
 {
-    static const std::array<Band, 20> table = {{
+    static const std::array<HerdBand, 20> table = {{
         {5, 0, kDots4, 0, kDots3Spaced, {N(1), D(1), D(1), D(1), D(1)}},
         {10, 1, kSheep, 0, kDots3Spaced, {N(2), D(1), D(1), D(1), D(1)}},
         {15, 2, kSheep, 0, kDots3Spaced, {N(3), D(1), D(1), D(1), D(1)}},
@@ -121,13 +104,6 @@ const std::array<Band, 20> &bands()
         {kGeneralRuleFrom, 5, kBintLabunSpaced, 0, kDots3, {N(17), N(25), N(11), N(18), N(26)}},
     }};
     return table;
-}
-
-CamelRows bandRows(const Band &band)
-{
-    return {{countText(band.firstCount), band.firstKind},
-            {countText(band.secondCount), band.secondKind},
-            band.notes};
 }
 
 // From 210 camels: the fewest hiqqa that leave fewer than ten camels
@@ -157,9 +133,8 @@ std::optional<CamelRows> generalRule(double n)
 
 std::optional<CamelRows> camelsDue(double n)
 {
-    for (const Band &band : bands())
-        if (n < band.below)
-            return bandRows(band);
+    if (auto rows = rowsOfBand(bands(), n))
+        return rows;
     return generalRule(n);
 }
 

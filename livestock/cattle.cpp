@@ -28,7 +28,6 @@ const QString kStops23 = QString(23, QLatin1Char('.'));
 const QString kStops4 = QStringLiteral("....");
 const QString kStops4Spaced = QStringLiteral(".... ");
 const QString kStops5 = QStringLiteral(".....");
-const QString kNoCount = QStringLiteral("000");
 
 // From 130 head a tabi'a is due for every 30; ten or more left over turn
 // one tabi'a into a musinna, twenty or more turn two.
@@ -37,27 +36,11 @@ constexpr int kPerTabia = 30;
 constexpr int kMusinnaCoversMore = 10; // a musinna (40) covers ten head more than a tabi'a (30)
 constexpr int kTabiaBeforeThreeMusinna = 3; // four tabi'a may be three musinna instead
 
-QString countText(int count)
-{
-    return count > 0 ? integerText(count) : kNoCount;
-}
-
-// A band below 130 head: it holds up to (not including) its limit. A count
-// of 0 shows the empty cell.
-struct Band {
-    double below;
-    int firstCount;
-    QString firstKind;
-    int secondCount;
-    QString secondKind;
-    NoteLines notes;
-};
-
 // Below the nisab of 30 nothing is due; then tabi'a and musinna in the
 // combination that covers the herd, up to four tabi'a at 120.
-const std::array<Band, 10> &bands()
+const std::array<HerdBand, 10> &bands()
 {
-    static const std::array<Band, 10> table = {{
+    static const std::array<HerdBand, 10> table = {{
         {30, 0, kStops4Spaced, 0, kStops4,
          {kNote1, kSpacedStops, kSpacedStops, kSpacedStops, kSpacedStops}},
         {40, 1, kTabia, 0, kStops4, {kNote2, kNote7, kStops23, kStops22, kSpacedStops}},
@@ -71,13 +54,6 @@ const std::array<Band, 10> &bands()
         {kRuleFrom, 4, kTabia, 0, kStops4, {kNote2, kNote7, kNote5, kNote10, kSpacedStops}},
     }};
     return table;
-}
-
-CattleRows bandRows(const Band &band)
-{
-    return {{countText(band.firstCount), band.firstKind},
-            {countText(band.secondCount), band.secondKind},
-            band.notes};
 }
 
 // From 130 head: tabi'a for every 30, with the fewest musinna that leave
@@ -108,9 +84,8 @@ std::optional<CattleRows> generalRule(double x)
 
 std::optional<CattleRows> cattleDue(double x)
 {
-    for (const Band &band : bands())
-        if (x < band.below)
-            return bandRows(band);
+    if (auto rows = rowsOfBand(bands(), x))
+        return rows;
     return generalRule(x);
 }
 

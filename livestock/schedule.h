@@ -40,6 +40,34 @@ struct HerdRows {
     bool operator!=(const HerdRows &other) const { return !(*this == other); }
 };
 
+// The empty count cell of a result row.
+inline const QString kNoCount = QStringLiteral("000");
+
+// A band of a fixed schedule: it holds the counts below its limit and names
+// the animals due and the notes. A count of 0 shows the empty cell.
+struct HerdBand {
+    double below;
+    int firstCount;
+    QString firstKind;
+    int secondCount;
+    QString secondKind;
+    NoteLines notes;
+};
+
+// The rows of the first band that holds the count; nothing past the last band,
+// where the schedule's general rule takes over.
+template <std::size_t Bands>
+std::optional<HerdRows> rowsOfBand(const std::array<HerdBand, Bands> &bands, double count)
+{
+    auto countText = [](int due) { return due > 0 ? integerText(due) : kNoCount; };
+    for (const HerdBand &band : bands)
+        if (count < band.below)
+            return HerdRows{{countText(band.firstCount), band.firstKind},
+                            {countText(band.secondCount), band.secondKind},
+                            band.notes};
+    return std::nullopt;
+}
+
 // How every panel reads its field, so the three behave alike: an empty or
 // blank field resets the panel; a text that is not a number changes nothing
 // (no value); a number goes to the schedule, which itself gives no value for a
