@@ -1,6 +1,8 @@
 #include "look.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include <cmath>
@@ -8,6 +10,20 @@
 QFont designFont(const char *face, double points, int style)
 {
     QFont font(QString::fromLatin1(face));
+    // A missing Windows face goes straight to its substitutes: asking for it
+    // by name first makes the font system sort every installed font for a
+    // fallback, once per face and script, which slows the first paint of
+    // every window and draws the same glyphs in the end. Whether a face is
+    // installed is asked once per face: the question costs about as much.
+    static QHash<QString, bool> installed;
+    const QStringList substitutes = QFont::substitutes(font.family());
+    if (!substitutes.isEmpty()) {
+        auto known = installed.constFind(font.family());
+        if (known == installed.constEnd())
+            known = installed.insert(font.family(), QFontDatabase::hasFamily(font.family()));
+        if (!*known)
+            font.setFamilies(substitutes);
+    }
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(style & Bold);
     font.setUnderline(style & Underlined);

@@ -1,0 +1,24 @@
+#!/bin/sh
+# Builds the benchmarks in release mode in their own build folder and prints
+# the table: headless (offscreen) always, and under Xvfb with the X11 plugin
+# too when xvfb-run is installed. Extra arguments go to bench_table, e.g.
+#   bench/run.sh --runs 50 --sections startup,memory
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${ZAKAT_BENCH_BUILD:-"$root/build-bench"}
+
+cmake -S "$root/bench" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zakat_bench bench_floor bench_table >/dev/null
+
+# The fixed locale of the tests, so that numbers are written the same way.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+: > "$build/children.log"
+
+echo "== offscreen =="
+QT_QPA_PLATFORM=offscreen "$build/bench_table" "$@"
+
+if command -v xvfb-run >/dev/null 2>&1; then
+  echo
+  echo "== xcb under Xvfb =="
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench_table" "$@"
+fi

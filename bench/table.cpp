@@ -1,0 +1,367 @@
+// Runs the benchmark programs beside it and prints one table: each figure's
+// median and spread, its target, and whether it is met, with the machine.
+//
+//   bench_table [--runs N] [--window-processes P] [--rounds R]
+//               [--handler-calls C] [--memory-runs M] [--sections a,b,...]
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+std::int64_t monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+QString benchDirectory()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return QStringLiteral(".");
+    path[length] = '\0';
+    const QString exe = QString::fromLocal8Bit(path);
+    return exe.left(exe.lastIndexOf(QLatin1Char('/')));
+}
+
+struct Run {
+    std::int64_t started = 0; // just before the process was created
+    QList<QByteArray> lines;
+};
+
+// Starts the program and reads everything it writes; stops the whole table
+// when it fails, since a figure from a failed run would mislead.
+Run runProgram(const QString &name, const QStringList &arguments)
+{
+    const QByteArray path = (benchDirectory() + QLatin1Char('/') + name).toLocal8Bit();
+    std::vector<QByteArray> words{path};
+    for (const QString &argument : arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        std::perror("pipe");
+        std::exit(1);
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    // Qt's warnings (the headless plugin cannot raise windows) go to a log.
+    const QByteArray log = (benchDirectory() + QStringLiteral("/children.log")).toLocal8Bit();
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.constData(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+
+    Run run;
+    pid_t child = 0;
+    run.started = monotonicNanoseconds();
+    const int spawned = posix_spawn(&child, path.constData(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (spawned != 0) {
+        std::fprintf(stderr, "cannot start %s\n", path.constData());
+        std::exit(1);
+    }
+    QByteArray output;
+    char buffer[65536];
+    ssize_t got;
+    while ((got = read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, int(got));
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s %s failed\n", path.constData(),
+                     arguments.join(QLatin1Char(' ')).toLocal8Bit().constData());
+        std::exit(1);
+    }
+    run.lines = output.split('\n');
+    return run;
+}
+
+// The value after the key on the run's line "key value".
+std::int64_t valueOf(const Run &run, const char *key)
+{
+    for (const QByteArray &line : run.lines) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2 && words[0] == key)
+            return words[1].toLongLong();
+    }
+    return -1;
+}
+
+QByteArray wordOf(const Run &run, const char *key)
+{
+    for (const QByteArray &line : run.lines)
+        if (line.startsWith(QByteArray(key) + ' '))
+            return line.mid(int(qstrlen(key)) + 1);
+    return "?";
+}
+
+struct Summary {
+    double median, q1, q3, min, max;
+    int count;
+};
+
+double quantile(const std::vector<double> &sorted, double q)
+{
+    const double at = q * double(sorted.size() - 1);
+    const std::size_t below = std::size_t(at); // at >= 0: no rounding question
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (sorted[above] - sorted[below]) * (at - double(below));
+}
+
+Summary summarise(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    if (values.empty())
+        return {0, 0, 0, 0, 0, 0};
+    return {quantile(values, 0.5), quantile(values, 0.25), quantile(values, 0.75),
+            values.front(), values.back(), int(values.size())};
+}
+
+QString figure(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+struct Row {
+    QString name;
+    QString median;
+    QString spread;
+    QString target;
+    QString result;
+};
+
+QList<Row> rows;
+
+void addRow(const QString &name, const Summary &s, const QString &unit, int decimals,
+            const QString &target = QString(), const QString &result = QString())
+{
+    rows << Row{name, figure(s.median, decimals) + QLatin1Char(' ') + unit,
+                QStringLiteral("IQR %1-%2, range %3-%4, n=%5")
+                    .arg(figure(s.q1, decimals), figure(s.q3, decimals), figure(s.min, decimals),
+                         figure(s.max, decimals))
+                    .arg(s.count),
+                target, result};
+}
+
+QString verdict(bool met)
+{
+    return met ? QStringLiteral("pass") : QStringLiteral("MISS");
+}
+
+QString cpuModel()
+{
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    if (cpuinfo.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : cpuinfo.readAll().split('\n'))
+            if (line.startsWith("model name"))
+                return QString::fromUtf8(line.mid(line.indexOf(':') + 1).trimmed());
+    return QStringLiteral("unknown");
+}
+
+QString loadAverage()
+{
+    QFile loadavg(QStringLiteral("/proc/loadavg"));
+    if (!loadavg.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    const QList<QByteArray> words = loadavg.readAll().split(' ');
+    return QString::fromUtf8(words.mid(0, 3).join(' '));
+}
+
+double milliseconds(std::int64_t nanoseconds)
+{
+    return double(nanoseconds) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int runs = 30, windowProcesses = 3, rounds = 20, handlerCalls = 1000, memoryRuns = 5;
+    QStringList sections = {QStringLiteral("startup"), QStringLiteral("windows"),
+                            QStringLiteral("handlers"), QStringLiteral("memory")};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const QByteArray option = argv[i];
+        const int value = std::atoi(argv[i + 1]);
+        if (option == "--runs")
+            runs = value;
+        else if (option == "--window-processes")
+            windowProcesses = value;
+        else if (option == "--rounds")
+            rounds = value;
+        else if (option == "--handler-calls")
+            handlerCalls = value;
+        else if (option == "--memory-runs")
+            memoryRuns = value;
+        else if (option == "--sections")
+            sections = QString::fromLocal8Bit(argv[i + 1]).split(QLatin1Char(','));
+        else {
+            std::fprintf(stderr, "unknown option %s\n", option.constData());
+            return 2;
+        }
+    }
+
+    const QString loadBefore = loadAverage();
+    QByteArray qtVersion = "?", platform = "?";
+
+    if (sections.contains(QStringLiteral("startup"))) {
+        // Alternately, so that a burst of load elsewhere falls on both alike.
+        std::vector<double> program, bare, text, ratios;
+        for (int i = 0; i < runs; ++i) {
+            const Run menu = runProgram(QStringLiteral("zakat_bench"), {QStringLiteral("startup")});
+            const Run floor = runProgram(QStringLiteral("bench_floor"), {});
+            const Run floorText = runProgram(QStringLiteral("bench_floor"), {QStringLiteral("text")});
+            text.push_back(milliseconds(valueOf(floorText, "frame_ns") - floorText.started));
+            const double menuTime = milliseconds(valueOf(menu, "frame_ns") - menu.started);
+            const double floorTime = milliseconds(valueOf(floor, "frame_ns") - floor.started);
+            program.push_back(menuTime);
+            bare.push_back(floorTime);
+            ratios.push_back(menuTime / floorTime);
+            qtVersion = wordOf(menu, "qt");
+            platform = wordOf(menu, "platform");
+        }
+        const Summary p = summarise(program), b = summarise(bare), r = summarise(ratios);
+        addRow(QStringLiteral("Start-up to first frame: menu"), p, QStringLiteral("ms"), 1);
+        addRow(QStringLiteral("Start-up to first frame: bare Qt window"), b, QStringLiteral("ms"), 1);
+        addRow(QStringLiteral("  same window with 10 Arabic labels"), summarise(text),
+               QStringLiteral("ms"), 1, QStringLiteral("(info)"));
+        const double ratio = p.median / b.median;
+        rows << Row{QStringLiteral("Start-up ratio (median / median)"), figure(ratio, 2),
+                    QStringLiteral("per-pair ratio IQR %1-%2, range %3-%4")
+                        .arg(figure(r.q1, 2), figure(r.q3, 2), figure(r.min, 2), figure(r.max, 2)),
+                    QStringLiteral("<= 1.15"), verdict(ratio <= 1.15)};
+    }
+
+    if (sections.contains(QStringLiteral("windows"))) {
+        QMap<QByteArray, std::vector<double>> warm, cold;
+        for (int i = 0; i < windowProcesses; ++i) {
+            const Run run = runProgram(QStringLiteral("zakat_bench"),
+                                       {QStringLiteral("windows"), QString::number(rounds)});
+            for (const QByteArray &line : run.lines) {
+                const QList<QByteArray> words = line.split(' ');
+                if (words.size() == 3 && words[0] == "open")
+                    warm[words[1]].push_back(milliseconds(words[2].toLongLong()));
+                if (words.size() == 3 && words[0] == "cold")
+                    cold[words[1]].push_back(milliseconds(words[2].toLongLong()));
+            }
+            qtVersion = wordOf(run, "qt");
+            platform = wordOf(run, "platform");
+        }
+        const QList<QPair<QByteArray, QString>> windows = {
+            {"frmzakat1", QStringLiteral("livestock")}, {"frmzakat4", QStringLiteral("gold")},
+            {"frmzakat3", QStringLiteral("silver")},    {"frmzakat2", QStringLiteral("cash")},
+            {"frmzakat5", QStringLiteral("produce")}};
+        for (const auto &window : windows) {
+            const Summary s = summarise(warm[window.first]);
+            addRow(QStringLiteral("Open %1 (%2)").arg(QString::fromLatin1(window.first), window.second),
+                   s, QStringLiteral("ms"), 2, QStringLiteral("< 15 ms"), verdict(s.median < 15));
+        }
+        for (const auto &window : windows)
+            addRow(QStringLiteral("  first opening in a process: %1").arg(window.second),
+                   summarise(cold[window.first]), QStringLiteral("ms"), 2, QStringLiteral("(info)"));
+    }
+
+    if (sections.contains(QStringLiteral("handlers"))) {
+        const Run run = runProgram(QStringLiteral("zakat_bench"),
+                                   {QStringLiteral("handlers"), QString::number(handlerCalls)});
+        QMap<QByteArray, std::vector<double>> times;
+        QList<QByteArray> order;
+        for (const QByteArray &line : run.lines) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() == 3 && words[0] == "handler") {
+                if (!times.contains(words[1]))
+                    order << words[1];
+                times[words[1]].push_back(double(words[2].toLongLong()) / 1e3);
+            }
+        }
+        for (const QByteArray &handler : order) {
+            const Summary s = summarise(times[handler]);
+            addRow(QStringLiteral("Handler %1").arg(QString::fromLatin1(handler)), s,
+                   QStringLiteral("us"), 1, QStringLiteral("< 200 us"), verdict(s.median < 200));
+        }
+    }
+
+    if (sections.contains(QStringLiteral("memory"))) {
+        std::vector<double> program, bare, text, differences;
+        for (int i = 0; i < memoryRuns; ++i) {
+            const Run all = runProgram(QStringLiteral("zakat_bench"), {QStringLiteral("memory")});
+            const Run floor = runProgram(QStringLiteral("bench_floor"), {});
+            const Run floorText = runProgram(QStringLiteral("bench_floor"), {QStringLiteral("text")});
+            text.push_back(double(valueOf(floorText, "hwm_kib")) / 1024);
+            const double allMiB = double(valueOf(all, "hwm_kib")) / 1024;
+            const double floorMiB = double(valueOf(floor, "hwm_kib")) / 1024;
+            program.push_back(allMiB);
+            bare.push_back(floorMiB);
+            differences.push_back(allMiB - floorMiB);
+        }
+        const Summary p = summarise(program), b = summarise(bare), d = summarise(differences);
+        addRow(QStringLiteral("Peak RSS: menu + five windows"), p, QStringLiteral("MiB"), 1);
+        addRow(QStringLiteral("Peak RSS: bare Qt window"), b, QStringLiteral("MiB"), 1);
+        addRow(QStringLiteral("  same window with 10 Arabic labels"), summarise(text),
+               QStringLiteral("MiB"), 1, QStringLiteral("(info)"));
+        addRow(QStringLiteral("Peak RSS difference"), d, QStringLiteral("MiB"), 1,
+               QStringLiteral("<= 15 MiB"), verdict(d.median <= 15));
+    }
+
+    long cores = sysconf(_SC_NPROCESSORS_ONLN);
+    std::printf("Machine: %s, %ld cores; Qt %s; platform plugin %s\n", qPrintable(cpuModel()),
+                cores, qtVersion.constData(), platform.constData());
+    std::printf("Load average before: %s, after: %s\n", qPrintable(loadBefore),
+                qPrintable(loadAverage()));
+    std::printf("Runs: start-up %d alternating rounds (menu, bare, bare+text); %d processes x %d openings per window; "
+                "%d calls per handler; memory %d alternating rounds\n\n",
+                runs, windowProcesses, rounds, handlerCalls, memoryRuns);
+
+    const QStringList headings = {QStringLiteral("Figure"), QStringLiteral("Median"),
+                                  QStringLiteral("Spread"), QStringLiteral("Target"),
+                                  QStringLiteral("Result")};
+    std::vector<int> widths;
+    for (const QString &heading : headings)
+        widths.push_back(int(heading.size()));
+    for (const Row &row : rows) {
+        const QStringList cells = {row.name, row.median, row.spread, row.target, row.result};
+        for (int i = 0; i < cells.size(); ++i)
+            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], int(cells[i].size()));
+    }
+    auto print = [&](const QStringList &cells) {
+        QString line = QStringLiteral("|");
+        for (int i = 0; i < cells.size(); ++i)
+            line += QLatin1Char(' ') + cells[i].leftJustified(widths[std::size_t(i)]) + QStringLiteral(" |");
+        std::printf("%s\n", qPrintable(line));
+    };
+    print(headings);
+    QStringList rule;
+    for (int width : widths)
+        rule << QString(width, QLatin1Char('-'));
+    print(rule);
+    for (const Row &row : rows)
+        print({row.name, row.median, row.spread, row.target, row.result});
+    return 0;
+}

@@ -1,0 +1,198 @@
+// The program's own start-up and windows, driven from outside: the start-up
+// code through zakat_app, the windows through the menu's buttons, and the
+// compute handlers called directly, as the program presses its buttons.
+//
+//   zakat_bench startup          the menu's first frame, then exit
+//   zakat_bench memory           the menu and all five windows, then VmHWM
+//   zakat_bench windows ROUNDS   each window opened ROUNDS times from the menu
+//   zakat_bench handlers COUNT   each compute handler called COUNT times
+#include "firstframe.h"
+
+#include "frmzakat.h"
+#include "frmzakat1.h"
+#include "frmzakat2.h"
+#include "frmzakat3.h"
+#include "frmzakat4.h"
+#include "frmzakat5.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+struct Opening {
+    const char *window;
+    CommandButton *frmzakat::*button;
+};
+
+const Opening kOpenings[] = {
+    {"frmzakat1", &frmzakat::Command1}, // livestock
+    {"frmzakat4", &frmzakat::Command2}, // gold
+    {"frmzakat3", &frmzakat::Command3}, // silver
+    {"frmzakat2", &frmzakat::Command4}, // cash and trade goods
+    {"frmzakat5", &frmzakat::Command5}, // produce
+};
+
+void finish(int status)
+{
+    std::printf("qt %s\nplatform %s\n", qVersion(),
+                QGuiApplication::platformName().toUtf8().constData());
+    std::fflush(stdout);
+    _exit(status);
+}
+
+template <class Window>
+Window *topLevel(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            if (auto *window = qobject_cast<Window *>(widget))
+                return window;
+    return nullptr;
+}
+
+// Opens the window by pressing its menu button and returns the nanoseconds
+// from the press to the window's first frame, or -1.
+std::int64_t openFromMenu(FirstFrameWatch &watch, frmzakat *menu, const Opening &opening)
+{
+    const QString name = QString::fromLatin1(opening.window);
+    watch.expect(name);
+    const std::int64_t pressed = monotonicNanoseconds();
+    QTest::mouseClick(menu->*opening.button, Qt::LeftButton);
+    const std::int64_t frame = watch.waitForFrame(name);
+    return frame ? frame - pressed : -1;
+}
+
+// Back: the window closes and is destroyed later; destroy it now so the next
+// opening starts from nothing, as it does for the user.
+void closeAndDestroy(const char *name)
+{
+    if (QWidget *window = topLevel<QWidget>(name))
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+frmzakat *startMenu(FirstFrameWatch &watch, QApplication &application)
+{
+    watch.expect(QStringLiteral("frmzakat"));
+    prepareApplication(application);
+    frmzakat *menu = showMainMenu();
+    if (!watch.waitForFrame(QStringLiteral("frmzakat")))
+        finish(1);
+    return menu;
+}
+
+// Calls the handler COUNT times, alternating two typical entries so that
+// every call writes new texts into its labels; the entry is typed (written)
+// outside the timing, and the paints the labels ask for run between calls.
+void timeHandler(const char *key, int count, const std::function<void(int)> &enter,
+                 const std::function<void()> &handler, const std::function<bool()> &shown)
+{
+    for (int i = 0; i < count; ++i) {
+        enter(i % 2);
+        const std::int64_t start = monotonicNanoseconds();
+        handler();
+        const std::int64_t end = monotonicNanoseconds();
+        if (i == 0 && !shown()) {
+            std::fprintf(stderr, "%s: the handler showed no result\n", key);
+            finish(1);
+        }
+        std::printf("handler %s %lld\n", key, static_cast<long long>(end - start));
+        if (i % 16 == 15)
+            QCoreApplication::processEvents();
+    }
+}
+
+bool hasText(const QLabel *label)
+{
+    return !label->text().isEmpty();
+}
+
+void benchHandlers(FirstFrameWatch &watch, frmzakat *menu, int count)
+{
+    for (const Opening &opening : kOpenings)
+        if (openFromMenu(watch, menu, opening) < 0)
+            finish(1);
+    auto *livestock = topLevel<frmzakat1>("frmzakat1");
+    auto *gold = topLevel<frmzakat4>("frmzakat4");
+    auto *silver = topLevel<frmzakat3>("frmzakat3");
+    auto *cash = topLevel<frmzakat2>("frmzakat2");
+    auto *produce = topLevel<frmzakat5>("frmzakat5");
+    if (!livestock || !gold || !silver || !cash || !produce)
+        finish(1);
+
+    auto entries = [](EntryField *field, const char *first, const char *second) {
+        return [=](int which) { field->write(QString::fromLatin1(which ? second : first)); };
+    };
+
+    gold->Text5->write(QStringLiteral("250"));
+    timeHandler("gold.Command1_Click", count, entries(gold->Text1, "100", "150"),
+                [=] { gold->Command1_Click(); }, [=] { return hasText(gold->lbl11); });
+    timeHandler("gold.Command5_Click", count, entries(gold->Text1, "100", "150"),
+                [=] { gold->Command5_Click(); }, [=] { return hasText(gold->Label11); });
+    silver->Text5->write(QStringLiteral("3"));
+    timeHandler("silver.Command1_Click", count, entries(silver->Text1, "700", "900"),
+                [=] { silver->Command1_Click(); }, [=] { return hasText(silver->lbl11); });
+    timeHandler("silver.Command5_Click", count, entries(silver->Text1, "700", "900"),
+                [=] { silver->Command5_Click(); }, [=] { return hasText(silver->Label11); });
+    timeHandler("livestock.Command1_Click", count, entries(livestock->Text1, "130", "200"),
+                [=] { livestock->Command1_Click(); }, [=] { return hasText(livestock->lbl11); });
+    timeHandler("livestock.Command2_Click", count, entries(livestock->Text2, "150", "250"),
+                [=] { livestock->Command2_Click(); }, [=] { return hasText(livestock->lbl21); });
+    timeHandler("livestock.Command3_Click", count, entries(livestock->Text3, "75", "140"),
+                [=] { livestock->Command3_Click(); }, [=] { return hasText(livestock->lbl31); });
+    timeHandler("cash.Command3_Click", count, entries(cash->Text3, "150000", "250000"),
+                [=] { cash->Command3_Click(); }, [=] { return hasText(cash->lbl3); });
+    timeHandler("produce.Command1_Click", count, entries(produce->Text1, "1000", "1500"),
+                [=] { produce->Command1_Click(); }, [=] { return hasText(produce->lbl1); });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    FirstFrameWatch watch;
+    const char *mode = argc > 1 ? argv[1] : "startup";
+    const int count = argc > 2 ? std::atoi(argv[2]) : 30;
+
+    frmzakat *menu = startMenu(watch, application);
+    if (std::strcmp(mode, "startup") == 0) {
+        std::printf("frame_ns %lld\n", static_cast<long long>(watch.frameTime("frmzakat")));
+    } else if (std::strcmp(mode, "memory") == 0) {
+        // The peak after each window too, to see which one costs what.
+        std::printf("hwm_after frmzakat %ld\n", peakResidentKiB());
+        for (const Opening &opening : kOpenings) {
+            if (openFromMenu(watch, menu, opening) < 0)
+                finish(1);
+            std::printf("hwm_after %s %ld\n", opening.window, peakResidentKiB());
+        }
+        QCoreApplication::processEvents();
+        std::printf("hwm_kib %ld\n", peakResidentKiB());
+    } else if (std::strcmp(mode, "windows") == 0) {
+        for (int round = 0; round <= count; ++round) {
+            for (const Opening &opening : kOpenings) {
+                const std::int64_t took = openFromMenu(watch, menu, opening);
+                if (took < 0)
+                    finish(1);
+                // The first round loads the fonts and styles each window needs.
+                std::printf("%s %s %lld\n", round == 0 ? "cold" : "open", opening.window,
+                            static_cast<long long>(took));
+                closeAndDestroy(opening.window);
+            }
+        }
+    } else if (std::strcmp(mode, "handlers") == 0) {
+        benchHandlers(watch, menu, count);
+    } else {
+        std::fprintf(stderr, "unknown mode %s\n", mode);
+        finish(2);
+    }
+    finish(0);
+}

@@ -1,0 +1,22 @@
+// libFuzzer target for the number reader and number text: every input is
+// checked by the same properties the corpus replay test checks, and any
+// broken property stops the run with the input saved as a crash file.
+
+#include "numbercheck.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
+                                                     qsizetype(size));
+    const QStringList faults = numberInputFaults(bytes);
+    if (faults.isEmpty())
+        return 0;
+    for (const QString &fault : faults)
+        std::fprintf(stderr, "number property broken: %s\n", qPrintable(fault));
+    std::abort();
+}
