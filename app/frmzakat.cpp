@@ -33,8 +33,8 @@ frmzakat::frmzakat()
     Label4 = new DesignLabel(this, QStringLiteral("Label4"), kContact, twips(780, 2760, 3615, 1215),
                              disclaimerFont, Colour::White, Align::Centre);
 
-    auto button = [&](const char *name, const char *text, int top) {
-        return new CommandButton(this, QString::fromLatin1(name), QString::fromUtf8(text),
+    auto button = [&](const char *name, const QString &text, int top) {
+        return new CommandButton(this, QString::fromLatin1(name), text,
                                  twips(5280, top, 2775, 735), windowFont, Colour::MenuPink);
     };
     Command1 = button("Command1", "زكــاة  سائمة الانعام", 1200);
@@ -42,7 +42,7 @@ frmzakat::frmzakat()
     Command3 = button("Command3", "زكــاة الفضة", 2880);
     Command4 = button("Command4", "النقد وعروض التجارة", 3720);
     Command5 = button("Command5", "الخارج من الارض", 4560);
-    Command6 = button("Command6", "خروج من البرنامج", 5760);
+    Command6 = button("Command6", kExitText, 5760);
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });
     Command3->setHandler([this] { Command3_Click(); });

@@ -16,6 +16,18 @@ void showWarning(QWidget *over, const QString &text, const QString &title)
         over->window()->activateWindow();
 }
 
+BackAndExit addBackAndExit(QWidget *window, const QString &backName, const QRect &backBounds,
+                           const QString &exitName, const QRect &exitBounds,
+                           const QColor &colour)
+{
+    BackAndExit buttons{
+        new CommandButton(window, backName, kBackText, backBounds, window->font(), colour),
+        new CommandButton(window, exitName, kExitText, exitBounds, window->font(), colour)};
+    buttons.back->setHandler([window] { window->close(); });
+    buttons.exit->setHandler([] { exitProgram(); });
+    return buttons;
+}
+
 void exitProgram()
 {
     QApplication::closeAllWindows();

@@ -10,7 +10,6 @@ namespace {
 const QString kCaption = QStringLiteral("الأنعام");
 const QString kCountCaption = QStringLiteral("عدد الرؤوس التي عندك");
 const QString kPrompt = QStringLiteral("ادخل العدد فقط");
-const QString kCompute = QStringLiteral("احسب");
 const QString kDueCaption = QStringLiteral("مقدار الزكاة الواجبة");
 const QString kKindHeading = QStringLiteral("النوع");
 const QString kCountHeading = QStringLiteral("العدد");
@@ -99,7 +98,7 @@ frmzakat1::frmzakat1()
     caption(0, kCountCaption, twips(8760, 840, 2775, 615), captionFont);
     Text1 = field("Text1", twips(9240, 1440, 2415, 615));
     Text1->setAccessibleName(kCountCaption + QStringLiteral(" - الإبل"));
-    Command1 = button("Command1", kCompute, twips(8400, 1440, 855, 615), computeFont);
+    Command1 = button("Command1", kComputeText, twips(8400, 1440, 855, 615), computeFont);
     caption(1, kDueCaption, twips(8640, 2040, 2775, 615), captionFont);
     caption(2, kKindHeading, twips(8760, 2640, 1455, 615), captionFont);
     caption(3, kCountHeading, twips(10320, 2640, 1095, 615), captionFont);
@@ -114,7 +113,7 @@ frmzakat1::frmzakat1()
     caption(11, kCountCaption, twips(4920, 840, 2775, 615), captionFont);
     Text2 = field("Text2", twips(5520, 1440, 2175, 615));
     Text2->setAccessibleName(kCountCaption + QStringLiteral(" - الغنم"));
-    Command2 = button("Command2", kCompute, twips(4560, 1440, 855, 615), computeFont);
+    Command2 = button("Command2", kComputeText, twips(4560, 1440, 855, 615), computeFont);
     caption(4, kDueCaption, twips(5040, 2160, 2775, 615), captionFont);
     caption(5, kKindHeading, twips(4920, 2760, 1455, 615), captionFont);
     caption(6, kCountHeading, twips(6720, 2760, 1095, 615), captionFont);
@@ -129,7 +128,7 @@ frmzakat1::frmzakat1()
     caption(10, kCountCaption, twips(840, 840, 2775, 615), captionFont);
     Text3 = field("Text3", twips(1320, 1440, 2415, 615));
     Text3->setAccessibleName(kCountCaption + QStringLiteral(" - البقر"));
-    Command3 = button("Command3", kCompute, twips(360, 1440, 855, 615), computeFont);
+    Command3 = button("Command3", kComputeText, twips(360, 1440, 855, 615), computeFont);
     caption(7, kDueCaption, twips(960, 2160, 2775, 615), captionFont);
     caption(8, kKindHeading, twips(720, 2640, 1455, 615), captionFont);
     caption(9, kCountHeading, twips(2280, 2640, 1095, 615), captionFont);
@@ -152,17 +151,17 @@ frmzakat1::frmzakat1()
     lbl18 = note("lbl18", twips(8880, 6960, 2565, 480));
     lbl19 = note("lbl19", twips(8850, 7440, 2565, 480));
 
-    Command7 = button("Command7", QStringLiteral("رجوع"), twips(720, 6120, 1935, 735), font());
-    Command6 = button("Command6", QStringLiteral("خروج من البرنامج"),
-                      twips(720, 7320, 1935, 735), font());
+    const BackAndExit backAndExit =
+        addBackAndExit(this, QStringLiteral("Command7"), twips(720, 6120, 1935, 735),
+                       QStringLiteral("Command6"), twips(720, 7320, 1935, 735), Colour::Green);
+    Command7 = backAndExit.back;
+    Command6 = backAndExit.exit;
 
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });
     Command3->setHandler([this] { Command3_Click(); });
     Command4->setHandler([this] { Command4_Click(); });
     Command5->setHandler([this] { Command5_Click(); });
-    Command6->setHandler([this] { Command6_Click(); });
-    Command7->setHandler([this] { Command7_Click(); });
     // Enter in a count field computes that field's panel.
     Text1->setEnterHandler([this] { Command1_Click(); });
     Text2->setEnterHandler([this] { Command2_Click(); });
@@ -210,16 +209,6 @@ void frmzakat1::Command4_Click()
 void frmzakat1::Command5_Click()
 {
     Command1_Click();
-}
-
-void frmzakat1::Command6_Click()
-{
-    exitProgram();
-}
-
-void frmzakat1::Command7_Click()
-{
-    close();
 }
 
 void frmzakat1::showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLabel *firstKind,

@@ -21,8 +21,6 @@ public:
     void Command3_Click(); // cattle and buffalo
     void Command4_Click(); // "بقر": the cattle notes again
     void Command5_Click(); // "ابل": the camel notes again
-    void Command6_Click(); // exit the program
-    void Command7_Click(); // back to the menu
 
     // Camel panel.
     DesignLabel *lbla1_0;

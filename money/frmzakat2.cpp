@@ -180,7 +180,7 @@ frmzakat2::frmzakat2()
         part->setEnabled(false);
 
     // The due and its breakdown.
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("احسب"),
+    Command3 = button(QStringLiteral("Command3"), kComputeText,
                       twips(7680, 4080, 3375, 495), designFont(Face::Arial, 12));
     lbl15 = label(QStringLiteral("lbl15"), QStringLiteral(". . . . . . . . . . . . . . . ."),
                   twips(7800, 3600, 3165, 480), designFont(Face::TraditionalArabic, 15.75, Bold),
@@ -271,10 +271,11 @@ frmzakat2::frmzakat2()
     Label20 = label(QStringLiteral("Label20"), kZero, twips(720, 6600, 2145, 630),
                     designFont(Face::TraditionalArabic, 20.25, Bold));
 
-    Command7 = button(QStringLiteral("Command7"), QStringLiteral("رجوع"),
-                      twips(9120, 7320, 1935, 735), font());
-    Command6 = button(QStringLiteral("Command6"), QStringLiteral("خروج من البرنامج"),
-                      twips(360, 7560, 2055, 735), font());
+    const BackAndExit backAndExit =
+        addBackAndExit(this, QStringLiteral("Command7"), twips(9120, 7320, 1935, 735),
+                       QStringLiteral("Command6"), twips(360, 7560, 2055, 735), Colour::Olive);
+    Command7 = backAndExit.back;
+    Command6 = backAndExit.exit;
 
     m_breakdown = {lbl3, Label1[14], Label5, Label2, Label3, Label4,
                    Text4, Label6,    Label8, Label7, Label9};
@@ -291,8 +292,6 @@ frmzakat2::frmzakat2()
     Command3->setHandler([this] { Command3_Click(); });
     Command1->setHandler([this] { Command1_Click(); });
     Command4->setHandler([this] { Command4_Click(); });
-    Command7->setHandler([this] { close(); });
-    Command6->setHandler([] { exitProgram(); });
     Text3->setChangeHandler([this] { Text3_Change(); });
     Text7->setChangeHandler([this] { Text7_Change(); });
     Text8->setChangeHandler([this] { Text8_Change(); });

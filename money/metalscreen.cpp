@@ -7,11 +7,8 @@
 
 namespace {
 
-const QString kCompute = QStringLiteral("احسب");
 const QString kComputeValue = QStringLiteral("احسب القيمة بالاوراق النقدية");
 const QString kBreakdown = QStringLiteral("بالحروف");
-const QString kBack = QStringLiteral("رجوع");
-const QString kExit = QStringLiteral("خروج من البرنامج");
 const QString kPricePrompt = QStringLiteral("االثمن");
 const QString kResultPlaceholder = QStringLiteral(".....");
 const QString kBelowNisab = QStringLiteral("....");
@@ -22,7 +19,6 @@ const QString kThousandName = QStringLiteral("ألف ");
 const QString kUnitName = QStringLiteral("ريال أوجنيه");
 const QString kHundredthName = QStringLiteral("هللة أو قرش");
 
-const QString kDigitsOnly = QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
 const QString kQuantityTitle = QStringLiteral(" تنبيه  ");
 const QString kPriceTitle = QStringLiteral("تنبيه ");
 
@@ -77,7 +73,7 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
     Text1 = new EntryField(this, QStringLiteral("Text1"), d.quantityField.text,
                            d.quantityField.bounds, designFont(Face::SimplifiedArabic, 15.75, Bold),
                            Qt::AlignHCenter, d.quantityMaxLength);
-    Command1 = button(QStringLiteral("Command1"), kCompute, d.compute,
+    Command1 = button(QStringLiteral("Command1"), kComputeText, d.compute,
                       designFont(Face::Arial, 12));
     Label1[1] = opaque(QStringLiteral("Label1(1)"), d.dueCaption, captionFont);
     lbl11 = yellow(QStringLiteral("lbl11"), kResultPlaceholder, d.due, resultFont);
@@ -122,8 +118,11 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
                     Align::Right);
     Label4 = yellow(QStringLiteral("Label4"), d.notes[2].text, d.notes[2].bounds, d.noteFonts[2],
                     Align::Right);
-    Command7 = button(QStringLiteral("Command7"), kBack, d.back, font());
-    Command2 = button(QStringLiteral("Command2"), kExit, d.exit, font());
+    const BackAndExit backAndExit =
+        addBackAndExit(this, QStringLiteral("Command7"), d.back, QStringLiteral("Command2"),
+                       d.exit, Colour::Periwinkle);
+    Command7 = backAndExit.back;
+    Command2 = backAndExit.exit;
     // A screen reader announces each field by the caption beside it.
     Text1->setAccessibleName(trimBlanks(d.quantityCaption.text));
     Text5->setAccessibleName(trimBlanks(d.priceCaption.text));
@@ -139,8 +138,6 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
     Command1->setHandler([this] { Command1_Click(); });
     Command5->setHandler([this] { Command5_Click(); });
     Command6->setHandler([this] { Command6_Click(); });
-    Command7->setHandler([this] { close(); });
-    Command2->setHandler([] { exitProgram(); });
     Text1->setChangeHandler([this] { Text1_Change(); });
     Text5->setChangeHandler([this] { Text5_Change(); });
     Text1->setSelectAllOnClick(true);
@@ -158,7 +155,7 @@ void MetalScreen::Command1_Click()
         return;
     const auto quantity = readNumber(quantityText);
     if (!quantity) {
-        showWarning(this, kDigitsOnly, kQuantityTitle);
+        showWarning(this, kDigitsOnlyWarning, kQuantityTitle);
         Text1->focusAndSelectAll();
         return;
     }

@@ -15,7 +15,6 @@ const QString kQuantityCaption = QStringLiteral("ادخل الكمية  رقما
 const QString kInitialQuantity = QStringLiteral("0");
 const QString kDueCaption = QStringLiteral("مقدار الزكاة الواجبة ");
 const QString kInitialRate = QStringLiteral("العُشر");
-const QString kCompute = QStringLiteral("احسب");
 const QString kResultPlaceholder = QStringLiteral(".....");
 const QString kUnit = QStringLiteral("وحدة كيل أو وزن");
 const QString kSameMeasure = QStringLiteral("المكيال الذي تدخل به الارقام هو الذي تخرج به الزكاة");
@@ -25,10 +24,7 @@ const QString kNoYearNote = QStringLiteral("3- لا يشترط ان يحول ا�
 const QString kInKindNote = QStringLiteral("4-هذه الاصناف تزكى من جنسها ولاتخرج القيمة نقدا");
 const QString kFoundPropertyNote = QStringLiteral("5- ما وجد من دفن المسلمين  فهو لقطة  وليس من الركاز ");
 const QString kRatesNote = QStringLiteral("6- فيما يشرب بلا مئونة العشر وفيما يشرب بمئونة نصف العشر  وفي الركاز الخمس");
-const QString kBack = QStringLiteral("رجوع");
-const QString kExit = QStringLiteral("خروج من البرنامج");
 
-const QString kDigitsOnly = QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
 const QString kWarningTitle = QStringLiteral(" تنبيه  ");
 
 constexpr int kQuantityMaxLength = 10;
@@ -93,7 +89,7 @@ frmzakat5::frmzakat5()
                        captionFont);
     lbla = opaque(QStringLiteral("lbla"), kInitialRate, twips(7320, 4920, 2055, 615),
                   designFont(Face::TimesNewRoman, 20.25, Bold));
-    Command1 = button(QStringLiteral("Command1"), kCompute, twips(6120, 4920, 1215, 615),
+    Command1 = button(QStringLiteral("Command1"), kComputeText, twips(6120, 4920, 1215, 615),
                       designFont(Face::Arial, 12));
     lbl1 = new DesignLabel(this, QStringLiteral("lbl1"), kResultPlaceholder,
                            twips(8040, 5640, 3255, 735),
@@ -110,12 +106,13 @@ frmzakat5::frmzakat5()
     Label5 = note(QStringLiteral("Label5"), kInKindNote, twips(360, 2520, 5280, 600));
     Label6 = note(QStringLiteral("Label6"), kFoundPropertyNote, twips(360, 3120, 5280, 600));
     Label7 = note(QStringLiteral("Label7"), kRatesNote, twips(600, 3600, 5040, 600));
-    Command7 = button(QStringLiteral("Command7"), kBack, twips(9720, 7440, 1935, 735), font());
-    Command6 = button(QStringLiteral("Command6"), kExit, twips(480, 7440, 1815, 735), font());
+    const BackAndExit backAndExit =
+        addBackAndExit(this, QStringLiteral("Command7"), twips(9720, 7440, 1935, 735),
+                       QStringLiteral("Command6"), twips(480, 7440, 1815, 735), Colour::Green);
+    Command7 = backAndExit.back;
+    Command6 = backAndExit.exit;
 
     Command1->setHandler([this] { Command1_Click(); });
-    Command7->setHandler([this] { Command7_Click(); });
-    Command6->setHandler([this] { Command6_Click(); });
     // An option's handler runs when it becomes the chosen one, by mouse or
     // keyboard; choosing the option already chosen changes nothing.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
@@ -146,7 +143,7 @@ void frmzakat5::Command1_Click()
         return;
     const auto quantity = readNumber(entry);
     if (!quantity) {
-        showWarning(this, kDigitsOnly, kWarningTitle);
+        showWarning(this, kDigitsOnlyWarning, kWarningTitle);
         Text1->focusAndSelectAll();
         return;
     }
@@ -167,16 +164,6 @@ void frmzakat5::Option2_Click()
 void frmzakat5::Option3_Click()
 {
     chooseRate(ProduceKind::Treasure);
-}
-
-void frmzakat5::Command7_Click()
-{
-    close();
-}
-
-void frmzakat5::Command6_Click()
-{
-    exitProgram();
 }
 
 ProduceKind frmzakat5::chosenKind() const

@@ -17,8 +17,6 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
-    void Command7_Click();
-    void Command6_Click();
 
     DesignLabel *lbla1;
     OptionButton *Option1;
