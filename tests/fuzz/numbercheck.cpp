@@ -32,15 +32,11 @@ QString describe(double value)
     return QString::number(value, 'g', 17);
 }
 
+// The text without the spaces around it, spelt independently of the reader.
 QString trimmedOfBlanks(const QString &text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    static const QRegularExpression outerBlanks(QStringLiteral("^ +| +$"));
+    return QString(text).remove(outerBlanks);
 }
 
 bool hasLetterOtherThanExponentMark(const QString &text)
