@@ -381,6 +381,12 @@ void CashWindowTest::aLetterBeforeAnyTotalGivesDots()
     QCOMPARE(field("Text3")->text(), QStringLiteral("0"));
     QCOMPARE(label("lbl3")->text(), QStringLiteral("...."));
     QCOMPARE(boxes(), (QStringList{"", "", "", ""}));
+
+    // Back to one number: writing "0" over the "0" already there still
+    // empties the result area.
+    press(button("Option1"));
+    QCOMPARE(field("Text3")->text(), QStringLiteral("0"));
+    QCOMPARE(label("lbl3")->text(), QString());
 }
 
 void CashWindowTest::fourFieldsAboveTheLargestWarn()
