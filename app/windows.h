@@ -40,7 +40,10 @@ Window *openWindow(QPointer<Window> &slot)
         slot = new Window();
         centreOnScreen(slot);
     }
-    slot->show();
+    if (slot->isMinimized())
+        slot->showNormal();
+    else
+        slot->show();
     slot->raise();
     slot->activateWindow();
     return slot;

@@ -25,6 +25,37 @@ std::string exactFractionDigits(const DecimalParts &amount)
     return digits;
 }
 
+// Rounds the fraction 0.d1d2... to 15 significant digits, as every number the
+// windows show. Only the complement of a tiny negative fraction (-1E-20 gives
+// 0.99999999999999999999) can round up to a whole one: then it returns true
+// and the digits are empty.
+bool roundToFifteenDigits(std::string &digits)
+{
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        digits.clear();
+        return false;
+    }
+    const std::size_t kept = first + 15;
+    if (digits.size() <= kept)
+        return false;
+    const bool roundUp = digits[kept] >= '5';
+    digits.resize(kept);
+    if (roundUp) {
+        std::size_t i = kept;
+        while (i > 0 && digits[i - 1] == '9')
+            digits[--i] = '0';
+        if (i == 0) {
+            digits.clear();
+            return true;
+        }
+        ++digits[i - 1];
+    }
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    return false;
+}
+
 // "0.d1d2d3..." as number text, and the same fraction times 100.
 QString fractionText(const std::string &digits, int shift)
 {
@@ -53,9 +84,13 @@ std::optional<Breakdown> breakDownAmount(const QString &amountText)
         return std::nullopt;
     const auto parts = decimalParts(*amount);
 
+    std::string fraction = exactFractionDigits(*parts);
+    std::int32_t w = *whole;
+    if (roundToFifteenDigits(fraction))
+        ++w; // only below zero, so it stays in range
+
     Breakdown result;
-    result.wholePart = integerText(*whole);
-    const std::int32_t w = *whole;
+    result.wholePart = integerText(w);
     if (*amount >= kMillion) {
         const std::int32_t millions = w / kMillion;
         const std::int32_t thousands = (w - kMillion * millions) / kThousand;
@@ -73,7 +108,6 @@ std::optional<Breakdown> breakDownAmount(const QString &amountText)
         result.units = integerText(w);
     }
 
-    const std::string fraction = exactFractionDigits(*parts);
     result.fraction = fractionText(fraction, 0);
     result.hundredths = fractionText(fraction, 2);
     return result;

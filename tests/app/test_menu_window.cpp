@@ -113,6 +113,14 @@ void MenuWindowTest::opensEachWindowOnceAndBringsItForward()
     QVERIFY(m_menu->isVisible());
     QVERIFY(m_menu->isEnabled());
     QVERIFY(!openWindows(QStringLiteral("frmzakat4")).first()->parentWidget());
+
+    // A minimised window comes back when its button is pressed.
+    QWidget *gold = openWindows(QStringLiteral("frmzakat4")).first();
+    gold->showMinimized();
+    QVERIFY(gold->isMinimized());
+    press(m_menu->Command2);
+    QVERIFY(!gold->isMinimized());
+    QCOMPARE(openWindows(QStringLiteral("frmzakat4")), QList<QWidget *>{gold});
 }
 
 void MenuWindowTest::exitFromACalculatorClosesEveryWindow()

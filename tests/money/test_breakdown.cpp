@@ -47,6 +47,10 @@ void BreakdownTest::splitsTheAmount_data()
     QTest::newRow("exponent form below 0.0001") << "1.5E-05" << "" << "" << "0" << "0.0015"
                                                 << "UH";
     QTest::newRow("blanks around") << " 15 " << "" << "" << "15" << "0" << "UH";
+    QTest::newRow("tiny negative is no whole one below") << "-1E-20" << "" << "" << "0" << "0"
+                                                         << "UH";
+    QTest::newRow("small negative keeps fifteen digits") << "-1E-12" << "" << "" << "-1"
+                                                         << "99.9999999999" << "UH";
     QTest::newRow("fifteen digits") << "12345678.9012345" << "12" << "345" << "678"
                                     << "90.12345" << "MTUH";
 }
@@ -83,6 +87,7 @@ void BreakdownTest::holdsTheExactFraction_data()
     QTest::newRow("whole") << "25" << "25" << "0";
     QTest::newRow("negative") << "-2.5" << "-3" << "0.5";
     QTest::newRow("negative small") << "-0.001" << "-1" << "0.999";
+    QTest::newRow("negative tiny") << "-1E-16" << "0" << "0";
 }
 
 void BreakdownTest::holdsTheExactFraction()

@@ -218,6 +218,7 @@ void GoldWindowTest::warnsWhenTheValueIsOutOfRange_data()
 {
     QTest::addColumn<QString>("price");
     QTest::addColumn<QString>("value");
+    QTest::newRow("just above 2100000000") << "100001" << "2125021250";
     QTest::newRow("above 2100000000") << "999999" << "21249978750";
     QTest::newRow("beyond any double") << "1E+308" << "";
 }
