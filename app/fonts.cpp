@@ -27,6 +27,7 @@ QFont designFont(const char *face, double points, int style)
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(style & Bold);
     font.setUnderline(style & Underlined);
+    font.setItalic(style & Italic);
     return font;
 }
 

@@ -64,7 +64,7 @@ inline constexpr const char *TraditionalArabic = "Traditional Arabic";
 inline constexpr const char *MsSansSerif = "MS Sans Serif";
 } // namespace Face
 
-enum FontStyle { Regular = 0, Bold = 1, Underlined = 2 };
+enum FontStyle { Regular = 0, Bold = 1, Underlined = 2, Italic = 4 };
 
 // A design font; the size in points is turned into pixels at 96 dpi so that
 // text keeps its proportion to the twips geometry on every screen.

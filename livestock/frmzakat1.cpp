@@ -18,12 +18,6 @@ const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .
 
 constexpr int kCountMaxLength = 9; // typed characters in each count field
 
-QFont italic(QFont font)
-{
-    font.setItalic(true);
-    return font;
-}
-
 } // namespace
 
 frmzakat1::frmzakat1()
@@ -54,8 +48,8 @@ frmzakat1::frmzakat1()
     line(4, 8280, 720, 8280, 5040);
 
     const QFont headingFont = designFont(Face::Arial, 18, Bold | Underlined);
-    const QFont captionFont = italic(designFont(Face::Arial, 15.75, Bold));
-    const QFont remarkFont = italic(designFont(Face::TraditionalArabic, 14.25, Bold));
+    const QFont captionFont = designFont(Face::Arial, 15.75, Bold | Italic);
+    const QFont remarkFont = designFont(Face::TraditionalArabic, 14.25, Bold | Italic);
     const QFont fieldFont = designFont(Face::SimplifiedArabic, 14.25, Bold);
     const QFont computeFont = designFont(Face::Arial, 14.25, Bold);
     const QFont cellFont = designFont(Face::SimplifiedArabic, 12, Bold);

@@ -29,12 +29,6 @@ constexpr int kPartMaxLength = 3;
 constexpr int kHundredthsMaxLength = 2;
 constexpr int kPriceMaxLength = 6;
 
-QFont italic(QFont font)
-{
-    font.setItalic(true);
-    return font;
-}
-
 void setTextColour(QWidget *control, const QColor &colour)
 {
     QPalette colours = control->palette();
@@ -110,7 +104,7 @@ frmzakat2::frmzakat2()
     new LineShape(this, QStringLiteral("Line1"), twipsPoint(6120, 4560), twipsPoint(6120, 7440),
                   Colour::White);
 
-    const QFont captionFont = italic(designFont(Face::Arial, 15.75, Bold));
+    const QFont captionFont = designFont(Face::Arial, 15.75, Bold | Italic);
     const QFont partFont = designFont(Face::SimplifiedArabic, 14.25, Bold);
     const QFont placeNameFont = designFont(Face::TraditionalArabic, 18, Bold);
     const QFont boxFont = designFont(Face::SimplifiedArabic, 18, Bold);
@@ -222,7 +216,7 @@ frmzakat2::frmzakat2()
                           twips(5160, 3720, 2505, 600), boxFont));
     Label1[14] = hidden(label(QStringLiteral("Label1(14)"), QStringLiteral("2"),
                               twips(7800, 6600, 3525, 555),
-                              italic(designFont(Face::TraditionalArabic, 14.25, Bold))));
+                              designFont(Face::TraditionalArabic, 14.25, Bold | Italic)));
 
     // The conditions of zakat on trade goods.
     auto condition = [&](int index, const QString &text, const QRect &bounds, const QFont &font,
