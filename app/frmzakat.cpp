@@ -1,11 +1,16 @@
-#include "frmzakat.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "frmzakat1.h"
-#include "frmzakat2.h"
-#include "frmzakat3.h"
-#include "frmzakat4.h"
-#include "frmzakat5.h"
-#include "windows.h"
+#include "app/frmzakat.h"
+
+#include "livestock/frmzakat1.h"
+#include "money/frmzakat2.h"
+#include "money/frmzakat3.h"
+#include "money/frmzakat4.h"
+#include "produce/frmzakat5.h"
+#include "ui/calculator.h"
+#include "ui/look.h"
+#include "ui/window.h"
 
 namespace {
 const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
@@ -37,11 +42,11 @@ frmzakat::frmzakat()
         return new CommandButton(this, QString::fromLatin1(name), text,
                                  twips(5280, top, 2775, 735), windowFont, Colour::MenuPink);
     };
-    Command1 = button("Command1", "زكــاة  سائمة الانعام", 1200);
-    Command2 = button("Command2", "زكـاة الذهب", 2040);
-    Command3 = button("Command3", "زكــاة الفضة", 2880);
-    Command4 = button("Command4", "النقد وعروض التجارة", 3720);
-    Command5 = button("Command5", "الخارج من الارض", 4560);
+    Command1 = button("Command1", QStringLiteral("زكــاة  سائمة الانعام"), 1200);
+    Command2 = button("Command2", QStringLiteral("زكـاة الذهب"), 2040);
+    Command3 = button("Command3", QStringLiteral("زكــاة الفضة"), 2880);
+    Command4 = button("Command4", QStringLiteral("النقد وعروض التجارة"), 3720);
+    Command5 = button("Command5", QStringLiteral("الخارج من الارض"), 4560);
     Command6 = button("Command6", kExitText, 5760);
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });

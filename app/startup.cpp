@@ -1,7 +1,11 @@
-#include "startup.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "frmzakat.h"
-#include "look.h"
+#include "app/startup.h"
+
+#include "app/frmzakat.h"
+#include "ui/look.h"
+#include "ui/window.h"
 
 #include <QApplication>
 #include <QIcon>

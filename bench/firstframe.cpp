@@ -1,4 +1,7 @@
-#include "firstframe.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "bench/firstframe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

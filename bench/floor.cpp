@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // The floor: the least a Qt Widgets program does to show one empty window of
 // the menu's size. No Qt program gets its first frame on screen sooner.
-#include "firstframe.h"
+#include "bench/firstframe.h"
 
 #include <QApplication>
 #include <QLabel>

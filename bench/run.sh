@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
 # Builds the benchmarks in release mode in their own build folder and prints
 # the table: headless (offscreen) always, and under Xvfb with the X11 plugin
 # too when xvfb-run is installed. Extra arguments go to bench_table, e.g.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // Runs the benchmark programs beside it and prints one table: each figure's
 // median and spread, its target, and whether it is met, with the machine.
 //

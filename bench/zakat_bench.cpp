@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // The program's own start-up and windows, driven from outside: the start-up
 // code through zakat_app, the windows through the menu's buttons, and the
 // compute handlers called directly, as the program presses its buttons.
@@ -6,15 +9,15 @@
 //   zakat_bench memory           the menu and all five windows, then VmHWM
 //   zakat_bench windows ROUNDS   each window opened ROUNDS times from the menu
 //   zakat_bench handlers COUNT   each compute handler called COUNT times
-#include "firstframe.h"
+#include "bench/firstframe.h"
 
-#include "frmzakat.h"
-#include "frmzakat1.h"
-#include "frmzakat2.h"
-#include "frmzakat3.h"
-#include "frmzakat4.h"
-#include "frmzakat5.h"
-#include "startup.h"
+#include "app/frmzakat.h"
+#include "livestock/frmzakat1.h"
+#include "money/frmzakat2.h"
+#include "money/frmzakat3.h"
+#include "money/frmzakat4.h"
+#include "produce/frmzakat5.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,4 +1,7 @@
-#include "camels.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "livestock/camels.h"
 
 namespace {
 

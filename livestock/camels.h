@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "schedule.h"
+#include "livestock/schedule.h"
 
 // The camel schedule: sheep below 25 camels, one or two camels of a given age
 // up to 120, then bint labun and hiqqa, with the notes that name the

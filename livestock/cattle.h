@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "schedule.h"
+#include "livestock/schedule.h"
 
 // The cattle and buffalo schedule: nothing below 30 head, then tabi'a (one
 // for every 30) and musinna (one for every 40), with the notes that define

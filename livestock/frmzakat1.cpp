@@ -1,9 +1,15 @@
-#include "frmzakat1.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "camels.h"
-#include "cattle.h"
-#include "sheep.h"
-#include "windows.h"
+#include "livestock/frmzakat1.h"
+
+#include "livestock/camels.h"
+#include "livestock/cattle.h"
+#include "livestock/sheep.h"
+#include "ui/calculator.h"
+#include "ui/look.h"
+#include "ui/shapes.h"
+#include "ui/window.h"
 
 namespace {
 

@@ -1,8 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "noteline.h"
-#include "schedule.h"
-#include "widgets.h"
+#include "livestock/noteline.h"
+#include "livestock/schedule.h"
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/entryfield.h"
 
 #include <array>
 

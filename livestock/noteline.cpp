@@ -1,4 +1,9 @@
-#include "noteline.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "livestock/noteline.h"
+
+#include "ui/look.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "widgets.h"
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/entryfield.h"
 
 // A note line of the livestock window: one line tall and narrower than most
 // notes. It keeps its bounds, shows as much of its note as fits with an

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "numbers.h"
+#include "core/numbers.h"
 
 #include <QString>
 

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "schedule.h"
+#include "livestock/schedule.h"
 
 // The sheep and goat schedule: nothing below 40 head, then one, two or three
 // sheep, then one for every full hundred. Its one row is lbl2 (count) and

@@ -1,6 +1,9 @@
-#include "breakdown.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "numbers.h"
+#include "money/breakdown.h"
+
+#include "core/numbers.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,12 @@
-#include "breakdownview.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "breakdown.h"
-#include "widgets.h"
+#include "money/breakdownview.h"
+
+#include "money/breakdown.h"
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/entryfield.h"
 
 void showBreakdown(const BreakdownControls &controls)
 {

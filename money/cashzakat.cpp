@@ -1,6 +1,9 @@
-#include "cashzakat.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "numbers.h"
+#include "money/cashzakat.h"
+
+#include "core/numbers.h"
 
 #include <cmath>
 

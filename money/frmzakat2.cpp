@@ -1,8 +1,14 @@
-#include "frmzakat2.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "cashzakat.h"
-#include "numbers.h"
-#include "windows.h"
+#include "money/frmzakat2.h"
+
+#include "core/numbers.h"
+#include "money/cashzakat.h"
+#include "ui/calculator.h"
+#include "ui/look.h"
+#include "ui/shapes.h"
+#include "ui/window.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,7 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "breakdownview.h"
-#include "widgets.h"
+#include "money/breakdownview.h"
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/entryfield.h"
 
 #include <array>
 

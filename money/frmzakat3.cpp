@@ -1,4 +1,9 @@
-#include "frmzakat3.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "money/frmzakat3.h"
+
+#include "ui/look.h"
 
 namespace {
 

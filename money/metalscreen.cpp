@@ -1,7 +1,13 @@
-#include "metalscreen.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "numbers.h"
-#include "windows.h"
+#include "money/metalscreen.h"
+
+#include "core/numbers.h"
+#include "ui/calculator.h"
+#include "ui/look.h"
+#include "ui/shapes.h"
+#include "ui/window.h"
 
 #include <cmath>
 

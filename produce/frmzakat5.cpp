@@ -1,7 +1,13 @@
-#include "frmzakat5.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "numbers.h"
-#include "windows.h"
+#include "produce/frmzakat5.h"
+
+#include "core/numbers.h"
+#include "ui/calculator.h"
+#include "ui/look.h"
+#include "ui/shapes.h"
+#include "ui/window.h"
 
 #include <QTimer>
 

@@ -1,6 +1,9 @@
-#include "produceshare.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "numbers.h"
+#include "produce/produceshare.h"
+
+#include "core/numbers.h"
 
 #include <cmath>
 

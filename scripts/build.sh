@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
 # Configures and builds the program and its tests in build/.
 set -eu
 cd "$(dirname "$0")/.."

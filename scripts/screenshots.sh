@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
 # Regenerates the pictures of every window in docs/screenshots/ from the
 # program itself, headless: each window after a typical computation.
 set -eu

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
 # Installs what building, running and testing the program need on Debian 12,
 # only when something is missing, so running it again changes nothing.
 set -eu

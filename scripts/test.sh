@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
 # Sets up what is missing, builds the program and runs every test headless:
 # once as built for users, once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any undefined behaviour fails the test.

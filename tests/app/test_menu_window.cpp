@@ -1,6 +1,9 @@
-#include "frmzakat.h"
-#include "guitest.h"
-#include "startup.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "app/frmzakat.h"
+#include "tests/support/guitest.h"
+#include "app/startup.h"
 
 #include <QLabel>
 #include <QScreen>

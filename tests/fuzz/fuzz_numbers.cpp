@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // libFuzzer target for the number reader and number text: every input is
 // checked by the same properties the corpus replay test checks, and any
 // broken property stops the run with the input saved as a crash file.
 
-#include "numbercheck.h"
+#include "tests/fuzz/numbercheck.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,9 @@
-#include "numbercheck.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include "numbers.h"
+#include "tests/fuzz/numbercheck.h"
+
+#include "core/numbers.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
 # Builds the number fuzzer with clang++ (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) in its own build folder and runs it.
 #

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // Replays every input kept in the fuzz corpus through the number properties,
 // so that an input that once found a fault, or reached a rare path of the
 // reader, keeps guarding it in every ordinary test run.
 
-#include "numbercheck.h"
+#include "tests/fuzz/numbercheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,9 @@
-#include "camels.h"
-#include "cattle.h"
-#include "sheep.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "livestock/camels.h"
+#include "livestock/cattle.h"
+#include "livestock/sheep.h"
 
 #include <QHash>
 #include <QTest>

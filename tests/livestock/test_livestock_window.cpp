@@ -1,7 +1,10 @@
-#include "frmzakat.h"
-#include "frmzakat1.h"
-#include "guitest.h"
-#include "startup.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "app/frmzakat.h"
+#include "livestock/frmzakat1.h"
+#include "tests/support/guitest.h"
+#include "app/startup.h"
 
 #include <QHelpEvent>
 #include <QLabel>

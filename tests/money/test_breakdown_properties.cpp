@@ -1,5 +1,8 @@
-#include "breakdown.h"
-#include "numbers.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "money/breakdown.h"
+#include "core/numbers.h"
 
 #include <QTest>
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zakat Calculator authors
+
 # Installs the build in BINARY_DIR under PREFIX, then checks what a desktop
 # looks for: the menu entry's program and icon, the metadata that names the
 # entry, and the icon at every size the theme offers.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // The icon the desktop shows in its menu must be the one the windows carry:
 // the installed bitmaps are the window icon's own pixels, and the scalable
 // drawing is a square in the same colours.

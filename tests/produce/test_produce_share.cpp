@@ -1,4 +1,7 @@
-#include "produceshare.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "produce/produceshare.h"
 
 #include <QTest>
 

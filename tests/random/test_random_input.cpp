@@ -1,11 +1,16 @@
-#include "camels.h"
-#include "cattle.h"
-#include "frmzakat.h"
-#include "guitest.h"
-#include "numbers.h"
-#include "sheep.h"
-#include "startup.h"
-#include "widgets.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "livestock/camels.h"
+#include "livestock/cattle.h"
+#include "app/frmzakat.h"
+#include "tests/support/guitest.h"
+#include "core/numbers.h"
+#include "livestock/sheep.h"
+#include "app/startup.h"
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/entryfield.h"
 
 #include <QAbstractButton>
 #include <QHash>

@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 // Writes a picture of every window after a typical computation, made by the
 // program's own classes, headless: screenshots/<window>.png under the current
 // folder, or under the folder given as the first argument. Given a second
 // folder, it also compares each picture with the one of the same name there
 // (the pictures in the README) and fails when they no longer look alike.
 
-#include "frmzakat.h"
-#include "guitest.h"
-#include "startup.h"
+#include "app/frmzakat.h"
+#include "tests/support/guitest.h"
+#include "app/startup.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,7 @@
-#include "guitest.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "tests/support/guitest.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
 #include <QColor>
@@ -5,6 +8,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
+
+class QWidget;
 
 // Geometry, colours, alignment and fonts as the windows are designed: bounds
 // in twips from the top-left corner of the client area, never mirrored.
@@ -72,3 +78,6 @@ QFont designFont(const char *face, double points, int style = Regular);
 
 // Registers the substitutes of the design faces. Called once at start-up.
 void registerFontSubstitutes();
+
+// Gives a control its design name, its bounds and its font.
+void placeControl(QWidget *control, const QString &name, const QRect &bounds, const QFont &font);

@@ -1,6 +1,10 @@
-#include "windows.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
 
-#include <QApplication>
+#include "ui/calculator.h"
+
+#include "ui/window.h"
+
 #include <QMessageBox>
 
 void showWarning(QWidget *over, const QString &text, const QString &title)
@@ -26,10 +30,4 @@ BackAndExit addBackAndExit(QWidget *window, const QString &backName, const QRect
     buttons.back->setHandler([window] { window->close(); });
     buttons.exit->setHandler([] { exitProgram(); });
     return buttons;
-}
-
-void exitProgram()
-{
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
 }

@@ -1,9 +1,13 @@
-#include "look.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "ui/look.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
+#include <QWidget>
 
 #include <cmath>
 
@@ -48,4 +52,11 @@ void registerFontSubstitutes()
     QFont::insertSubstitutions(QString::fromLatin1(Face::TimesNewRoman), {serif, naskh});
     QFont::insertSubstitutions(QString::fromLatin1(Face::SimplifiedArabic), {naskh, serif});
     QFont::insertSubstitutions(QString::fromLatin1(Face::TraditionalArabic), {amiri, serif});
+}
+
+void placeControl(QWidget *control, const QString &name, const QRect &bounds, const QFont &font)
+{
+    control->setObjectName(name);
+    control->setGeometry(bounds);
+    control->setFont(font);
 }

@@ -1,6 +1,11 @@
-#include "guitest.h"
-#include "startup.h"
-#include "widgets.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "tests/support/guitest.h"
+#include "app/startup.h"
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/entryfield.h"
 
 #include <QClipboard>
 

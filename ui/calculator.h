@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
 #pragma once
 
-#include "widgets.h"
+#include "ui/buttons.h"
 
-#include <QPointer>
 #include <QString>
 
-// Texts the calculator windows share.
+// What the calculator windows share: texts, the Back and Exit buttons and
+// the warning box.
+
 inline const QString kComputeText = QStringLiteral("احسب");
 inline const QString kBackText = QStringLiteral("رجوع");
 inline const QString kExitText = QStringLiteral("خروج من البرنامج");
@@ -27,27 +31,3 @@ BackAndExit addBackAndExit(QWidget *window, const QString &backName, const QRect
 // button, the exact text and title, laid out right to left, blocking every
 // window until the user dismisses it.
 void showWarning(QWidget *over, const QString &text, const QString &title);
-
-// Shows the calculator window of the slot, creating it first when it has
-// none (the first press, or after the window was closed), then brings it to
-// the front.
-template <class Window>
-Window *openWindow(QPointer<Window> &slot)
-{
-    if (slot && !slot->isVisible())
-        slot.clear(); // closed, and only waiting to be destroyed
-    if (!slot) {
-        slot = new Window();
-        centreOnScreen(slot);
-    }
-    if (slot->isMinimized())
-        slot->showNormal();
-    else
-        slot->show();
-    slot->raise();
-    slot->activateWindow();
-    return slot;
-}
-
-// "خروج من البرنامج": closes every window and ends the program at once.
-void exitProgram();

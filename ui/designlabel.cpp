@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "ui/designlabel.h"
+
+#include "ui/look.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &text,
+                         const QRect &bounds, const QFont &font, const QColor &textColour,
+                         Qt::Alignment alignment, const QColor &background)
+    : QLabel(text, window)
+{
+    placeControl(this, name, bounds, font);
+    setAlignment(alignment);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, textColour);
+    if (background.isValid()) {
+        colours.setColor(QPalette::Window, background);
+        setAutoFillBackground(true);
+    }
+    setPalette(colours);
+}
+
+QFont DesignLabel::fittedFont() const
+{
+    QFont fitted = font();
+    const QRect bounds = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int designSize = fitted.pixelSize();
+    // Never below three fifths of the design size: past that, clipping the
+    // rest reads better than text too small to read.
+    for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
+        fitted.setPixelSize(size);
+        const QFontMetrics metrics(fitted);
+        const QRect needed = metrics.boundingRect(bounds, flags, text());
+        if (needed.width() <= bounds.width() && needed.height() <= bounds.height())
+            break;
+    }
+    return fitted;
+}
+
+QString DesignLabel::shownText() const
+{
+    const QString whole = text();
+    if (whole.contains(u' '))
+        return whole; // words wrap; only a single word can be too wide
+    const QFontMetrics metrics(fittedFont());
+    const int width = contentsRect().width();
+    if (metrics.horizontalAdvance(whole) <= width)
+        return whole;
+    return metrics.elidedText(whole, Qt::ElideRight, width);
+}
+
+bool DesignLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        const QString shown = shownText();
+        if (shown != text())
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void DesignLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection()); // the paragraph reads in the label's direction
+    painter.setFont(fittedFont());
+    painter.setPen(palette().color(foregroundRole()));
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    painter.drawText(contentsRect(), flags, shownText());
+}

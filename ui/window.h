@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// The window itself: design name, caption, fixed client size, background,
+// direction; destroyed when closed.
+void setUpWindow(QWidget *window, const QString &name, const QString &caption,
+                 const QSize &clientSize, const QColor &background, bool rightToLeft,
+                 const QFont &font = QFont());
+
+// Tab order through the named controls, and the focus on the first of them.
+void applyTabOrder(QWidget *window, const QStringList &names);
+
+void centreOnScreen(QWidget *window);
+
+// Shows the calculator window of the slot, creating it first when it has
+// none (the first press, or after the window was closed), then brings it to
+// the front.
+template <class Window>
+Window *openWindow(QPointer<Window> &slot)
+{
+    if (slot && !slot->isVisible())
+        slot.clear(); // closed, and only waiting to be destroyed
+    if (!slot) {
+        slot = new Window();
+        centreOnScreen(slot);
+    }
+    if (slot->isMinimized())
+        slot->showNormal();
+    else
+        slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot;
+}
+
+// "خروج من البرنامج": closes every window and ends the program at once.
+void exitProgram();
