@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Zakat Calculator authors
 
 #include "app/frmzakat.h"
-#include "tests/support/guitest.h"
 #include "app/startup.h"
+#include "tests/support/guitest.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -24,23 +24,19 @@ private slots:
     void closingTheMenuLeavesACalculatorWorking();
 
 private:
+    std::unique_ptr<OpenedWindow> m_open;
     frmzakat *m_menu = nullptr;
-    MessageBoxRecorder *m_boxes = nullptr;
 };
 
 void MenuWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder;
-    m_menu = showMainMenu();
-    QVERIFY(QTest::qWaitForWindowExposed(m_menu));
+    m_open = std::make_unique<OpenedWindow>();
+    m_menu = m_open->menu;
 }
 
 void MenuWindowTest::cleanup()
 {
-    const QList<SeenBox> unexpected = m_boxes->take();
-    deleteAllWindows();
-    delete m_boxes;
-    QCOMPARE(unexpected, QList<SeenBox>());
+    m_open.reset();
 }
 
 void MenuWindowTest::showsItsDesign()

@@ -128,7 +128,7 @@ private:
 
 void LivestockWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder;
+    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
     m_menu = showMainMenu();
     openFromMenu();
 }

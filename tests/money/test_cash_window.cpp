@@ -122,7 +122,7 @@ private:
 
 void CashWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder;
+    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
     m_menu = showMainMenu();
     press(m_menu->Command4);
     const auto windows = openWindows(QStringLiteral("frmzakat2"));

@@ -67,7 +67,7 @@ private:
 
 void GoldWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder;
+    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
     m_menu = showMainMenu();
     press(m_menu->Command2);
     const auto windows = openWindows(QStringLiteral("frmzakat4"));

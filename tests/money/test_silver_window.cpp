@@ -51,7 +51,7 @@ private:
 
 void SilverWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder;
+    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
     press(showMainMenu()->Command3);
     const auto windows = openWindows(QStringLiteral("frmzakat3"));
     QCOMPARE(windows.size(), 1);

@@ -84,7 +84,7 @@ private:
 
 void ProduceWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder;
+    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
     m_menu = showMainMenu();
     press(m_menu->Command5);
     const auto windows = openWindows(QStringLiteral("frmzakat5"));

@@ -379,7 +379,7 @@ private:
 void RandomInputTest::initTestCase()
 {
     g_previousHandler = qInstallMessageHandler(dropPlatformNotes);
-    m_boxes = new MessageBoxRecorder;
+    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
     m_menu = showMainMenu();
     QVERIFY(QTest::qWaitForWindowExposed(m_menu));
     for (QWidget *control : m_menu->findChildren<QWidget *>()) {

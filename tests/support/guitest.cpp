@@ -3,8 +3,11 @@
 
 #include "tests/support/guitest.h"
 
+#include "app/frmzakat.h"
+#include "app/startup.h"
+
 #include <QPointer>
-#include <QPushButton>
+#include <QSet>
 
 SeenBox warningBox(const QString &text, const QString &title)
 {
@@ -29,16 +32,32 @@ char *toString(const SeenBox &box)
     return qstrdup(text.toUtf8().constData());
 }
 
-MessageBoxRecorder::MessageBoxRecorder()
+MessageBoxRecorder::MessageBoxRecorder(Policy policy) : m_policy(policy)
 {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxRecorder::poll);
     m_timer.start();
 }
 
+QList<SeenBox> MessageBoxRecorder::during(const std::function<void()> &action)
+{
+    const qsizetype before = m_seen.size();
+    ++m_expecting;
+    action();
+    --m_expecting;
+    const QList<SeenBox> seen = m_seen.mid(before);
+    m_seen.resize(before);
+    return seen;
+}
+
 QList<SeenBox> MessageBoxRecorder::take()
 {
     return std::exchange(m_seen, {});
+}
+
+void failTest(const QString &message)
+{
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
 }
 
 void MessageBoxRecorder::poll()
@@ -53,7 +72,10 @@ void MessageBoxRecorder::poll()
     seen.buttonCount = box->buttons().size();
     seen.okButton = box->button(QMessageBox::Ok) != nullptr;
     seen.applicationModal = box->windowModality() == Qt::ApplicationModal;
-    m_seen.append(seen);
+    if (m_policy == FailUnexpected && m_expecting == 0)
+        failTest(QStringLiteral("a message box nobody expected: %1").arg(toString(seen)));
+    else
+        m_seen.append(seen);
     if (whileOpen)
         whileOpen();
     if (QAbstractButton *ok = box->button(QMessageBox::Ok))
@@ -105,4 +127,35 @@ QList<QWidget *> openWindows(const QString &name)
         if (window->objectName() == name && window->isVisible())
             found.append(window);
     return found;
+}
+
+OpenedWindow::OpenedWindow(CommandButton *frmzakat::*menuButton) : m_menuButton(menuButton)
+{
+    menu = showMainMenu();
+    window = menu;
+    if (m_menuButton)
+        reopen();
+    if (window && !QTest::qWaitForWindowExposed(window))
+        failTest(QStringLiteral("%1 was never shown").arg(window->objectName()));
+}
+
+OpenedWindow::~OpenedWindow()
+{
+    deleteAllWindows();
+}
+
+QWidget *OpenedWindow::reopen()
+{
+    QSet<QWidget *> shownBefore;
+    for (QWidget *candidate : QApplication::topLevelWidgets())
+        if (candidate->isVisible())
+            shownBefore.insert(candidate);
+    press(menu->*m_menuButton);
+    window = QApplication::activeWindow(); // a window already open comes forward
+    for (QWidget *candidate : QApplication::topLevelWidgets())
+        if (candidate->isVisible() && !shownBefore.contains(candidate))
+            window = candidate;
+    if (!window || window == menu)
+        failTest(QStringLiteral("the menu button opened no window"));
+    return window;
 }

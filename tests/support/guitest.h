@@ -5,12 +5,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <type_traits>
+
+class CommandButton;
+class frmzakat;
 
 // A message box as the user saw it.
 struct SeenBox {
@@ -34,13 +43,20 @@ SeenBox warningBox(const QString &text, const QString &title);
 
 char *toString(const SeenBox &box);
 
-// Watches for modal message boxes while it lives: records each one and
-// dismisses it with its OK button, as the user would.
+// Watches for modal message boxes while it lives and dismisses each with its
+// OK button, as the user would. A box is expected only while an action runs
+// through during(); any other box fails the running test at once, with its
+// text. A recorder that records every box instead (for runs of random input)
+// hands them over through take().
 class MessageBoxRecorder : public QObject {
     Q_OBJECT
 public:
-    MessageBoxRecorder();
-    // The boxes seen since the last call, oldest first.
+    enum Policy { FailUnexpected, RecordEvery };
+    explicit MessageBoxRecorder(Policy policy = FailUnexpected);
+
+    // The boxes shown while the action ran, oldest first.
+    QList<SeenBox> during(const std::function<void()> &action);
+    // Every box seen since the last call, oldest first (RecordEvery).
     QList<SeenBox> take();
     // Runs when a box is seen, before it is dismissed (to look at the windows
     // while it is open).
@@ -48,19 +64,58 @@ public:
 
 private:
     void poll();
+    Policy m_policy;
+    int m_expecting = 0;
     QTimer m_timer;
     QList<SeenBox> m_seen;
 };
 
-// Finds a control of a window by its design name; fails the test when absent.
+// Fails the running test at once with the message.
+void failTest(const QString &message);
+
+// Finds a control of a window by its design name. A missing control fails the
+// test at once; the test then goes on with a blank stand-in of that kind
+// rather than crash, so the other tests still run.
 template <class T>
 T *control(QWidget *window, const QString &name)
 {
-    T *found = window->findChild<T *>(name);
-    if (!found)
-        qWarning("no control named %s", qPrintable(name));
-    return found;
+    if (T *found = window ? window->findChild<T *>(name) : nullptr)
+        return found;
+    failTest(QStringLiteral("no control named %1").arg(name));
+    using StandIn = std::conditional_t<std::is_abstract_v<T>, QPushButton, T>;
+    static auto *standIn = new StandIn;
+    return standIn;
 }
+
+// The menu, and the calculator window one of its buttons opens, opened the
+// way a user opens them, with every message box watched. When it goes, every
+// window goes with it.
+class OpenedWindow {
+public:
+    // The menu alone, or the menu and the window its button opens.
+    explicit OpenedWindow(CommandButton *frmzakat::*menuButton = nullptr);
+    ~OpenedWindow();
+    OpenedWindow(const OpenedWindow &) = delete;
+    OpenedWindow &operator=(const OpenedWindow &) = delete;
+
+    // Presses the menu button again; the window it shows (a new one after Back).
+    QWidget *reopen();
+
+    MessageBoxRecorder boxes;
+    frmzakat *menu = nullptr;
+    QWidget *window = nullptr; // the calculator, or the menu when opened alone
+
+    QLabel *label(const QString &name) const { return control<QLabel>(window, name); }
+    QLineEdit *field(const QString &name) const { return control<QLineEdit>(window, name); }
+    QAbstractButton *button(const QString &name) const
+    {
+        return control<QAbstractButton>(window, name);
+    }
+    QRadioButton *option(const QString &name) const { return control<QRadioButton>(window, name); }
+
+private:
+    CommandButton *frmzakat::*m_menuButton;
+};
 
 // Types the text into the widget key by key, in any script.
 void typeText(QWidget *widget, const QString &text);
