@@ -4,10 +4,9 @@
 #include "money/cashzakat.h"
 
 #include "core/numbers.h"
+#include "money/zakatconstants.h"
 
 #include <cmath>
-
-using namespace CashZakat;
 
 std::optional<double> amountOfParts(const std::array<QString, 4> &partTexts)
 {
@@ -28,17 +27,17 @@ CashDue cashZakatDue(const QString &amountText)
     const auto amount = readNumber(amountText);
     if (!amount)
         return {CashVerdict::NotANumber, QString()};
-    if (*amount < kSmallestAmount)
+    if (*amount < Zakat::kSmallestCashAmount)
         return {CashVerdict::TooSmall, QString()};
-    if (*amount > kLargestAmount)
+    if (*amount > Zakat::kLargestCashAmount)
         return {CashVerdict::TooLarge, QString()};
-    return {CashVerdict::Due, numberText(*amount / kRate)};
+    return {CashVerdict::Due, numberText(*amount / Zakat::kQuarterTenth)};
 }
 
 bool milliardsTooLarge(const QString &milliardsText)
 {
     const auto milliards = readNumber(milliardsText);
-    return milliards && *milliards > kLargestMilliards;
+    return milliards && *milliards > Zakat::kLargestMilliards;
 }
 
 std::optional<QString> nisabValue(const QString &priceText, double nisabUnits)

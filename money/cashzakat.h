@@ -11,16 +11,9 @@
 // Zakat on money and on the value of trade goods: a quarter-tenth of the
 // amount, and the nisab in money from today's prices of gold and silver.
 
-namespace CashZakat {
-constexpr double kRate = 40;                   // a quarter of a tenth
-constexpr double kSmallestAmount = 10;         // below it the due is too small to show
-constexpr double kLargestAmount = 81000000000; // keeps the due inside the breakdown's range
-constexpr double kLargestMilliards = 80;
-constexpr double kGoldNisabGrams = 85;         // twenty mithqal
-constexpr double kSilverNisabDirhams = 200;    // five awqiya
-// Milliards, millions, thousands, units.
+// The place values of the four amount fields: milliards, millions,
+// thousands, units.
 constexpr std::array<double, 4> kPlaceValues = {1000000000, 1000000, 1000, 1};
-} // namespace CashZakat
 
 // The amount written over the four fields (milliards, millions, thousands,
 // units), added in that order. No value when any of them is not a number.

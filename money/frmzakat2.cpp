@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "money/cashzakat.h"
+#include "money/zakatconstants.h"
 #include "ui/calculator.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
@@ -406,12 +407,12 @@ void frmzakat2::priceChanged(EntryField *price, DesignLabel *value, double nisab
 
 void frmzakat2::Text7_Change()
 {
-    priceChanged(Text7, Label17, CashZakat::kGoldNisabGrams);
+    priceChanged(Text7, Label17, Zakat::kGoldNisabGrams);
 }
 
 void frmzakat2::Text8_Change()
 {
-    priceChanged(Text8, Label18, CashZakat::kSilverNisabDirhams);
+    priceChanged(Text8, Label18, Zakat::kSilverNisabDirhams);
 }
 
 void frmzakat2::Command1_Click()

@@ -14,8 +14,7 @@ const MetalDesign &silverDesign()
         d.objectName = QStringLiteral("frmzakat3");
         d.caption = QStringLiteral("زكاة الفضة");
         d.rightToLeft = true;
-        d.nisab = 200;          // dirhams
-        d.upperBound = 9999999; // dirhams
+        d.rules = &kSilverRules;
         d.quantityMaxLength = 7;
         d.priceMaxLength = 5;
 

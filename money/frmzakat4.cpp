@@ -14,8 +14,7 @@ const MetalDesign &goldDesign()
         d.objectName = QStringLiteral("frmzakat4");
         d.caption = QStringLiteral("Form1");
         d.rightToLeft = false; // the title bar keeps its left-to-right layout
-        d.nisab = 85;            // grams: twenty mithqal
-        d.upperBound = 850000;   // grams
+        d.rules = &kGoldRules;
         d.quantityMaxLength = 6;
         d.priceMaxLength = 6;
 

@@ -4,12 +4,12 @@
 #include "money/metalscreen.h"
 
 #include "core/numbers.h"
+#include "money/metalzakat.h"
 #include "ui/calculator.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
 #include "ui/window.h"
 
-#include <cmath>
 
 namespace {
 
@@ -28,8 +28,6 @@ const QString kHundredthName = QStringLiteral("هللة أو قرش");
 const QString kQuantityTitle = QStringLiteral(" تنبيه  ");
 const QString kPriceTitle = QStringLiteral("تنبيه ");
 
-constexpr double kRate = 40;                     // a quarter of a tenth
-constexpr double kBreakdownLimit = 2100000000;   // the breakdown's whole part stays in 32 bits
 constexpr int kHundredthsMaxLength = 2;
 
 } // namespace
@@ -156,53 +154,48 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
 
 void MetalScreen::Command1_Click()
 {
-    const QString quantityText = Text1->text();
-    if (trimBlanks(quantityText).isEmpty())
-        return;
-    const auto quantity = readNumber(quantityText);
-    if (!quantity) {
+    const MetalDue due = metalZakatDue(Text1->text(), *m_design.rules);
+    switch (due.verdict) {
+    case QuantityVerdict::NoQuantity:
+        break;
+    case QuantityVerdict::NotANumber:
         showWarning(this, kDigitsOnlyWarning, kQuantityTitle);
         Text1->focusAndSelectAll();
-        return;
-    }
-    if (*quantity < m_design.nisab) {
+        break;
+    case QuantityVerdict::BelowNisab:
         lbl11->setText(kBelowNisab);
         lbl15->setText(m_design.belowNisabNote);
-        return;
-    }
-    if (*quantity > m_design.upperBound) {
+        break;
+    case QuantityVerdict::TooLarge:
         showWarning(this, m_design.aboveBoundWarning, kQuantityTitle);
-        return;
+        break;
+    case QuantityVerdict::Due:
+        lbl11->setText(due.due);
+        lbl15->setText(kDueNote);
+        break;
     }
-    lbl11->setText(numberText(*quantity / kRate));
-    lbl15->setText(kDueNote);
 }
 
 void MetalScreen::Command5_Click()
 {
     Command1_Click();
-    const auto price = readNumber(Text5->text());
-    if (!price) {
+    const MetalValue value = metalValue(lbl11->text(), Text5->text());
+    switch (value.verdict) {
+    case ValueVerdict::PriceNotANumber:
         showWarning(this, m_design.priceWarning, kPriceTitle);
         Text5->focusAndSelectAll();
-        return;
-    }
-    const auto due = readNumber(lbl11->text());
-    if (!due)
-        return;
-    const double value = *due * *price;
-    if (!std::isfinite(value)) {
-        // Beyond any amount of money: no number to show or split.
-        Label11->setText(QString());
+        break;
+    case ValueVerdict::NoDue:
+        break;
+    case ValueVerdict::OutOfRange:
+        Label11->setText(value.value);
         showWarning(this, m_design.valueWarning, kPriceTitle);
-        return;
-    }
-    Label11->setText(numberText(value));
-    const auto shown = readNumber(Label11->text());
-    if (shown && *shown <= kBreakdownLimit)
+        break;
+    case ValueVerdict::Split:
+        Label11->setText(value.value);
         Command6_Click();
-    else
-        showWarning(this, m_design.valueWarning, kPriceTitle);
+        break;
+    }
 }
 
 void MetalScreen::Command6_Click()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "money/breakdownview.h"
+#include "money/metalzakat.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
@@ -24,8 +25,7 @@ struct MetalDesign {
     QString caption;
     bool rightToLeft;
 
-    double nisab;          // below it nothing is due
-    double upperBound;     // a larger quantity is refused
+    const MetalRules *rules; // nisab and largest quantity
     int quantityMaxLength; // typed characters in Text1
     int priceMaxLength;    // typed characters in Text5
 

@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Zakat Calculator authors
 # Sets up what is missing, builds the program and runs every test headless:
 # once as built for users, once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any undefined behaviour fails the test.
+# UndefinedBehaviorSanitizer, where any undefined behaviour fails the test,
+# together with the long randomized run (the "long" configuration).
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
@@ -15,4 +16,4 @@ cmake --build build-sanitize -j"$(nproc)"
 cd build-sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest -C long --output-on-failure

@@ -30,8 +30,10 @@ DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &te
 QFont DesignLabel::fittedFont() const
 {
     QFont fitted = font();
+    if (!wordWrap())
+        return fitted; // a single line keeps its size and is cut instead
     const QRect bounds = contentsRect();
-    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int flags = drawingFlags();
     const int designSize = fitted.pixelSize();
     // Never below three fifths of the design size: past that, clipping the
     // rest reads better than text too small to read.
@@ -45,15 +47,23 @@ QFont DesignLabel::fittedFont() const
     return fitted;
 }
 
+int DesignLabel::drawingFlags() const
+{
+    return int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
+}
+
 QString DesignLabel::shownText() const
 {
     const QString whole = text();
-    if (whole.contains(u' '))
-        return whole; // words wrap; only a single word can be too wide
+    // Wrapped words fit once the font is fitted; only a single word (a
+    // number) can still be too wide. A single line is cut where it ends.
+    if (wordWrap() && whole.contains(u' '))
+        return whole;
     const QFontMetrics metrics(fittedFont());
     const int width = contentsRect().width();
     if (metrics.horizontalAdvance(whole) <= width)
         return whole;
+    // Right to left, the end of the text is its left side, where it is cut.
     return metrics.elidedText(whole, Qt::ElideRight, width);
 }
 
@@ -76,6 +86,5 @@ void DesignLabel::paintEvent(QPaintEvent *)
     painter.setLayoutDirection(layoutDirection()); // the paragraph reads in the label's direction
     painter.setFont(fittedFont());
     painter.setPen(palette().color(foregroundRole()));
-    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    painter.drawText(contentsRect(), flags, shownText());
+    painter.drawText(contentsRect(), drawingFlags(), shownText());
 }

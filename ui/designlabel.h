@@ -17,13 +17,18 @@ public:
                 const QFont &font, const QColor &textColour, Qt::Alignment alignment,
                 const QColor &background = QColor());
 
-    // The font the text is drawn in: the design font, or a smaller size of it.
+    // The font the text is drawn in: the design font, or a smaller size of it
+    // where words wrap.
     QFont fittedFont() const;
-    // The text as drawn: the whole text, or, for a single word (a number) too
-    // wide for the label even in the smallest size, its beginning and an
-    // ellipsis. A cut text shows whole in the label's tooltip; text() and
-    // what assistive technology reads are always the whole text.
+    // The text as drawn: the whole text, or its beginning and an ellipsis
+    // where it cannot fit: a single word (a number) too wide for the label
+    // even in the smallest size, or a label of a single line (setWordWrap
+    // false) that is narrower than its text. A cut text shows whole in the
+    // label's tooltip; text() and what assistive technology reads are always
+    // the whole text.
     QString shownText() const;
+    // How the text is laid out in the label's bounds.
+    int drawingFlags() const;
 
 protected:
     bool event(QEvent *event) override;

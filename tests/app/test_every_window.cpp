@@ -115,8 +115,8 @@ void EveryWindowTest::labelsShowTheirWholeDesignText()
         if (label->metaObject() != &DesignLabel::staticMetaObject)
             continue; // labels of their own kind draw their text their own way
         const QRect bounds = label->contentsRect();
-        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-        const QRect needed = QFontMetrics(label->fittedFont()).boundingRect(bounds, flags, label->text());
+        const QRect needed = QFontMetrics(label->fittedFont())
+                                 .boundingRect(bounds, label->drawingFlags(), label->text());
         QVERIFY2(needed.width() <= bounds.width() && needed.height() <= bounds.height(),
                  qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5")
                                 .arg(label->objectName())
