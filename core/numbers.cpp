@@ -98,6 +98,35 @@ QString trimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
+namespace {
+
+// Characters that only steer the direction of text or join letters: copied
+// from right-to-left text they often cling to a number, unseen.
+bool isInvisibleMark(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x061C || u == 0x200B || u == 0x200E || u == 0x200F || u == 0xFEFF
+        || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+} // namespace
+
+QString pastedText(const QString &text)
+{
+    auto clings = [](QChar c) { return c.isSpace() || isInvisibleMark(c); };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && clings(text.at(begin)))
+        ++begin;
+    while (end > begin && clings(text.at(end - 1)))
+        --end;
+    QString kept = text.mid(begin, end - begin);
+    for (QChar &c : kept)
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = u' ';
+    return kept;
+}
+
 std::optional<double> readNumber(const QString &untrimmed)
 {
     const QString text = trimBlanks(untrimmed);

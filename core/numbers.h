@@ -16,6 +16,12 @@
 // The text without the blanks (spaces) before and after it.
 QString trimBlanks(const QString &text);
 
+// A text pasted into a field as the field takes it: without the line breaks,
+// tabs, blanks and invisible direction marks copied around it from a
+// spreadsheet, a chat or a page; a line break or tab inside becomes a blank,
+// so that it shows and the text is still refused where a blank is.
+QString pastedText(const QString &text);
+
 // Reads a field's text as a number. Blanks around the text are ignored; the
 // text must be an optional sign, digits (0-9, Arabic-Indic or Eastern
 // Arabic-Indic) with at most one decimal separator (".", the Arabic decimal

@@ -3,23 +3,33 @@
 
 #include "ui/entryfield.h"
 
+#include "core/numbers.h"
 #include "ui/look.h"
 
-#include <QClipboard>
+#include <QAccessible>
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QTimer>
 #include <QValidator>
 
 namespace {
 
+constexpr int kLimitNoteMilliseconds = 4000;
+
 // Limits what the user types or pastes, never what the program writes: an
 // edit is refused when it makes the text longer than the limit and longer
 // than the text before it, so a longer text written by the program can still
-// be shortened.
+// be shortened. A refusal is told to the field, which says why.
 class TypedLengthValidator : public QValidator {
 public:
-    TypedLengthValidator(QLineEdit *field, int maxLength)
-        : QValidator(field), m_maxLength(maxLength), m_accepted(field->text())
+    TypedLengthValidator(EntryField *field, int maxLength)
+        : QValidator(field), m_field(field), m_maxLength(maxLength), m_accepted(field->text())
     {
         connect(field, &QLineEdit::textChanged, this, [this](const QString &text) {
             m_accepted = text;
@@ -30,13 +40,42 @@ public:
     {
         if (input.size() <= m_maxLength || input.size() <= m_accepted.size())
             return Acceptable;
+        // Told after the refusal is done, outside the field's own editing.
+        QTimer::singleShot(0, m_field, &EntryField::showLimitNote);
         return Invalid;
     }
 
 private:
+    EntryField *m_field;
     int m_maxLength;
     QString m_accepted;
 };
+
+// "حرف" counted as Arabic counts it.
+QString characters(int count)
+{
+    if (count == 1)
+        return QStringLiteral("حرف واحد");
+    if (count == 2)
+        return QStringLiteral("حرفين");
+    if (count >= 3 && count <= 10)
+        return QStringLiteral("%1 أحرف").arg(count);
+    return QStringLiteral("%1 حرفًا").arg(count);
+}
+
+// The Paste item of a field's standard context menu: named so by newer Qt,
+// known by the shortcut its text shows in every language before that.
+QAction *pasteAction(QMenu *menu)
+{
+    if (auto *named = menu->findChild<QAction *>(QStringLiteral("edit-paste")))
+        return named;
+    const QString shortcut =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *action : menu->actions())
+        if (action->text().endsWith(shortcut))
+            return action;
+    return nullptr;
+}
 
 } // namespace
 
@@ -84,24 +123,90 @@ void EntryField::focusAndSelectAll()
     m_selectAllWhenFocused = !hasFocus();
 }
 
+bool EntryField::fits(qsizetype insertedLength) const
+{
+    return text().size() - selectedText().size() + insertedLength <= m_maxTypedLength;
+}
+
+void EntryField::pasteCleaned(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString pasted = pastedText(QGuiApplication::clipboard()->text(mode));
+    if (pasted.isEmpty())
+        return;
+    if (!fits(pasted.size())) {
+        showLimitNote(); // never a cut-down part of what was copied
+        return;
+    }
+    insert(pasted);
+}
+
+QString EntryField::limitNoteText(int maxTypedLength)
+{
+    return QStringLiteral("لا تقبل هذه الخانة أكثر من %1").arg(characters(maxTypedLength));
+}
+
+void EntryField::showLimitNote()
+{
+    if (!isVisible())
+        return;
+    if (!m_limitNote) {
+        // A small window of its own, so that it covers nothing of the design
+        // and goes when the field goes.
+        m_limitNote = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint);
+        m_limitNote->setObjectName(QStringLiteral("limitNote"));
+        m_limitNote->setLayoutDirection(Qt::RightToLeft);
+        m_limitNote->setMargin(4);
+        m_limitNote->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette colours = m_limitNote->palette();
+        colours.setColor(QPalette::Window, Colour::NoteYellow);
+        colours.setColor(QPalette::WindowText, Colour::Black);
+        m_limitNote->setPalette(colours);
+        m_limitNote->setAutoFillBackground(true);
+        QFont noteFont = m_limitNote->font();
+        noteFont.setPixelSize(qMax(14, font().pixelSize() * 3 / 4));
+        m_limitNote->setFont(noteFont);
+        auto *timer = new QTimer(m_limitNote);
+        timer->setObjectName(QStringLiteral("limitNoteTimer"));
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, m_limitNote, &QWidget::hide);
+    }
+    m_limitNote->setText(limitNoteText(m_maxTypedLength));
+    m_limitNote->setAccessibleName(m_limitNote->text());
+    m_limitNote->adjustSize();
+    // Under the field, its right edge on the field's, inside the screen.
+    QPoint at = mapToGlobal(QPoint(width() - m_limitNote->width(), height() + 2));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(qBound(area.left(), at.x(), area.right() - m_limitNote->width()));
+        if (at.y() + m_limitNote->height() > area.bottom())
+            at.setY(mapToGlobal(QPoint(0, 0)).y() - m_limitNote->height() - 2);
+    }
+    m_limitNote->move(at);
+    m_limitNote->show();
+    m_limitNote->raise();
+    m_limitNote->findChild<QTimer *>()->start(kLimitNoteMilliseconds);
+    QAccessibleEvent alert(m_limitNote, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
 void EntryField::keyPressEvent(QKeyEvent *event)
 {
-    if (event == QKeySequence::Paste && !isReadOnly()) {
-        // Of a paste too long for the field, the part that fits is kept.
-        const QString pasted = QGuiApplication::clipboard()->text();
-        const qsizetype kept = text().size() - selectedText().size();
-        const qsizetype room = std::max<qsizetype>(0, m_maxTypedLength - kept);
-        if (pasted.size() > room) {
-            if (room > 0)
-                insert(pasted.left(room));
-            return;
-        }
+    if (event == QKeySequence::Paste) {
+        pasteCleaned();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+        && rect().contains(event->position().toPoint())) {
+        pasteCleaned(QClipboard::Selection);
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event); // the click has placed the caret
     if (m_selectAllOnClick)
         selectAll();
@@ -110,7 +215,54 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (m_selectAllOnFocus || m_selectAllWhenFocused)
+    // A click keeps the caret where it lands; a context menu gives the focus
+    // back as it found it. Any other arrival selects the whole text.
+    const bool byClick = event->reason() == Qt::MouseFocusReason;
+    const bool backFromMenu = event->reason() == Qt::PopupFocusReason;
+    if ((!byClick && !backFromMenu) || m_selectAllOnFocus || m_selectAllWhenFocused)
         selectAll();
     m_selectAllWhenFocused = false;
+}
+
+void EntryField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (m_limitNote && event->reason() != Qt::PopupFocusReason)
+        m_limitNote->hide();
+}
+
+void EntryField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's Paste goes through the same cleaning and limit as Ctrl+V.
+    if (QAction *paste = pasteAction(menu)) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { pasteCleaned(); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void EntryField::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const QString dropped = pastedText(event->mimeData()->text());
+    const bool moveWithin = event->source() == this;
+    // A text dragged within the field is already counted in it.
+    if (!moveWithin && !fits(dropped.size() + selectedText().size())) {
+        event->ignore();
+        showLimitNote();
+        return;
+    }
+    QMimeData cleaned;
+    cleaned.setText(dropped);
+    QDropEvent forwarded(event->position(), event->possibleActions(), &cleaned,
+                         event->buttons(), event->modifiers(), event->type());
+    forwarded.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&forwarded);
+    event->setAccepted(forwarded.isAccepted());
+    event->setDropAction(forwarded.dropAction());
 }

@@ -3,11 +3,20 @@
 
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <functional>
 
-// A single-line entry field.
+class QLabel;
+
+// A single-line entry field. What the user types or pastes is held to the
+// field's length, never what the program writes. A paste is cleaned of the
+// blanks and line breaks copied around it and goes in whole or not at all;
+// whatever the field refuses, a short note beside it says why. Whenever the
+// field receives the focus other than by a click, its whole text is
+// selected, so that typing replaces it.
 class EntryField : public QLineEdit {
     Q_OBJECT
 public:
@@ -23,7 +32,7 @@ public:
     void setEnterHandler(std::function<void()> handler);
 
     // The whole text selected whenever the field is clicked, or also whenever it
-    // receives the focus.
+    // receives the focus by a click.
     void setSelectAllOnClick(bool on) { m_selectAllOnClick = on; }
     void setSelectAllOnFocus(bool on) { m_selectAllOnFocus = on; }
     // Gives the field the focus with its whole text selected.
@@ -31,15 +40,33 @@ public:
 
     int maxTypedLength() const { return m_maxTypedLength; }
 
+    // Pastes the clipboard's text, cleaned, in place of the selection, when it
+    // fits the room the field has; otherwise inserts nothing and shows the note.
+    void pasteCleaned(QClipboard::Mode mode = QClipboard::Clipboard);
+
+    // The note that says how many characters the field takes, shown beside it
+    // for a few seconds when it refuses what the user types or pastes.
+    static QString limitNoteText(int maxTypedLength);
+    QLabel *limitNote() const { return m_limitNote; }
+    void showLimitNote();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    // Whether a text of the given length, in place of the selection, stays
+    // within the typed maximum.
+    bool fits(qsizetype insertedLength) const;
+
     int m_maxTypedLength;
     bool m_selectAllOnClick = false;
     bool m_selectAllOnFocus = false;
     bool m_selectAllWhenFocused = false;
     std::function<void()> m_changeHandler;
+    QPointer<QLabel> m_limitNote;
 };

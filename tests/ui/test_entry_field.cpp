@@ -8,6 +8,9 @@
 #include "ui/entryfield.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
 
 // The entry field's own behaviour, on a bare window.
 class EntryFieldTest : public QObject {
@@ -19,7 +22,10 @@ private slots:
     void programWriteRunsTheHandlerEvenForTheSameText();
     void handlerRunsNestedBeforeTheWriteReturns();
     void typingRunsTheHandlerOncePerKey();
-    void pasteBeyondTheLimitKeepsWhatFits();
+    void pasteIsCleanedAndGoesInWholeOrNotAtAll_data();
+    void pasteIsCleanedAndGoesInWholeOrNotAtAll();
+    void everyWayOfPastingIsCleaned();
+    void focusOtherThanByAClickSelectsTheWholeText();
     void keyTypedIntoAFullFieldChangesNothing();
     void selectsAllOnFocusWhenAsked();
     void buttonPressedBySpaceAndEnter();
@@ -77,15 +83,100 @@ void EntryFieldTest::typingRunsTheHandlerOncePerKey()
     QCOMPARE(m_changes, 2);
 }
 
-void EntryFieldTest::pasteBeyondTheLimitKeepsWhatFits()
+void EntryFieldTest::pasteIsCleanedAndGoesInWholeOrNotAtAll_data()
 {
-    m_field->write(QStringLiteral("1"));
+    QTest::addColumn<QString>("before"); // "|" the caret, "[...]" the selection
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("note");
+    QTest::newRow("line break after") << "[ادخل العدد فقط]" << "100\n" << "100" << false;
+    QTest::newRow("spreadsheet cell") << "[ادخل العدد فقط]" << "\t 25\r\n" << "25" << false;
+    QTest::newRow("direction marks") << "[ادخل العدد فقط]" << QStringLiteral("\u200F٥٠\u200E") << QStringLiteral("٥٠") << false;
+    QTest::newRow("inner blank stays") << "[ادخل العدد فقط]" << " 1 0 " << "1 0" << false;
+    QTest::newRow("inner line break shows") << "[ادخل العدد فقط]" << "1\n0" << "1 0" << false;
+    QTest::newRow("too long for the field") << "[ادخل العدد فقط]" << "1234" << "ادخل العدد فقط" << true;
+    QTest::newRow("too long for the room left") << "12|" << "98" << "12" << true;
+    QTest::newRow("fits the room left") << "|1" << "98" << "981" << false;
+    QTest::newRow("replaces the selection") << "1[23]" << "45" << "145" << false;
+    QTest::newRow("only blanks") << "1|" << " \n " << "1" << false;
+}
+
+void EntryFieldTest::pasteIsCleanedAndGoesInWholeOrNotAtAll()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    QFETCH(bool, note);
+    QString text = before;
+    const qsizetype caret = text.indexOf(u'|');
+    const qsizetype from = text.indexOf(u'['), to = text.indexOf(u']');
+    text.remove(u'|').remove(u'[').remove(u']');
+    m_field->write(text);
     m_field->setFocus();
-    m_field->setCursorPosition(0);
-    QGuiApplication::clipboard()->setText(QStringLiteral("98765"));
+    if (caret >= 0)
+        m_field->setCursorPosition(int(caret));
+    else
+        m_field->setSelection(int(from), int(to - from - 1));
+    QGuiApplication::clipboard()->setText(clipboard);
     QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_field->text(), QStringLiteral("981"));
-    QCOMPARE(m_field->cursorPosition(), 2);
+    QCOMPARE(m_field->text(), after);
+    QCoreApplication::processEvents();
+    const bool shown = m_field->limitNote() && m_field->limitNote()->isVisible();
+    QCOMPARE(shown, note);
+    if (note)
+        QCOMPARE(m_field->limitNote()->text(), QStringLiteral("لا تقبل هذه الخانة أكثر من 3 أحرف"));
+}
+
+void EntryFieldTest::everyWayOfPastingIsCleaned()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("12\n"));
+    // The context menu's Paste.
+    m_field->write(QString());
+    m_field->setFocus();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QApplication::sendEvent(m_field, &menuEvent);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->text().endsWith(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText)))
+            paste = action;
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+    QCOMPARE(m_field->text(), QStringLiteral("12"));
+    // Shift+Insert.
+    m_field->write(QString());
+    QTest::keyClick(m_field, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(m_field->text(), QStringLiteral("12"));
+    // The middle button pastes the selection, where the desktop has one.
+    if (QGuiApplication::clipboard()->supportsSelection()) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("1234"), QClipboard::Selection);
+        QTest::mouseClick(m_field, Qt::MiddleButton);
+        QCOMPARE(m_field->text(), QStringLiteral("12"));
+    }
+}
+
+void EntryFieldTest::focusOtherThanByAClickSelectsTheWholeText()
+{
+    auto *other = new EntryField(m_window, QStringLiteral("Text2"), QStringLiteral("0000"),
+                                 QRect(10, 50, 200, 30), QFont(), Qt::AlignHCenter, 9);
+    other->show();
+    for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason,
+                                   Qt::OtherFocusReason, Qt::ActiveWindowFocusReason}) {
+        m_field->setFocus();
+        other->deselect();
+        other->setFocus(reason);
+        QCOMPARE(other->selectedText(), QStringLiteral("0000"));
+    }
+    // A click leaves the caret where it lands, in a field that does not
+    // select on click.
+    m_field->setFocus();
+    other->deselect();
+    QTest::mouseClick(other, Qt::LeftButton, Qt::NoModifier, QPoint(5, 15));
+    QCOMPARE(other->selectedText(), QString());
+    typeText(other, QStringLiteral("1"));
+    QCOMPARE(other->text().size(), 5);
 }
 
 void EntryFieldTest::keyTypedIntoAFullFieldChangesNothing()
@@ -97,10 +188,9 @@ void EntryFieldTest::keyTypedIntoAFullFieldChangesNothing()
     QTest::keyClick(m_field, Qt::Key_4);
     QCOMPARE(m_field->text(), QStringLiteral("123"));
     QCOMPARE(m_changes, changes);
-    QGuiApplication::clipboard()->setText(QStringLiteral("45"));
-    QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_field->text(), QStringLiteral("123"));
-    QCOMPARE(m_changes, changes);
+    QCoreApplication::processEvents();
+    QVERIFY(m_field->limitNote() && m_field->limitNote()->isVisible());
+    QCOMPARE(m_field->limitNote()->text(), QStringLiteral("لا تقبل هذه الخانة أكثر من 3 أحرف"));
 }
 
 void EntryFieldTest::selectsAllOnFocusWhenAsked()
