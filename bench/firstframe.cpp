@@ -19,15 +19,30 @@ std::int64_t monotonicNanoseconds()
     return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-long peakResidentKiB()
+namespace {
+
+// The figure in KiB of the line "key:   N kB" of /proc/self/status, or -1.
+long statusKiB(const QByteArray &key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+} // namespace
+
+long peakResidentKiB()
+{
+    return statusKiB("VmHWM");
+}
+
+long residentKiB()
+{
+    return statusKiB("VmRSS");
 }
 
 FirstFrameWatch::FirstFrameWatch()

@@ -15,6 +15,8 @@ std::int64_t monotonicNanoseconds();
 
 // Peak resident memory of this process in KiB (VmHWM), or -1.
 long peakResidentKiB();
+// Resident memory of this process now in KiB (VmRSS), or -1.
+long residentKiB();
 
 // Watches the whole application for the first frame of top-level windows by
 // object name: the moment their first repaint (the window and every child

@@ -9,6 +9,12 @@
 //   zakat_bench memory           the menu and all five windows, then VmHWM
 //   zakat_bench windows ROUNDS   each window opened ROUNDS times from the menu
 //   zakat_bench handlers COUNT   each compute handler called COUNT times
+//   zakat_bench churn OPENINGS [WINDOW]
+//                                one round of the five windows, then OPENINGS
+//                                more openings (all five in turn, or only the
+//                                window named), each closed with Back and
+//                                destroyed; VmRSS after the first round and
+//                                after every 500 further openings
 #include "bench/firstframe.h"
 
 #include "app/frmzakat.h"
@@ -19,13 +25,17 @@
 #include "produce/frmzakat5.h"
 #include "app/startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <malloc.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -80,6 +90,60 @@ void closeAndDestroy(const char *name)
         window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// Closes the window as the user does, with its Back button (Command7 in every
+// calculator window), then destroys it at once.
+void backAndDestroy(const char *name)
+{
+    QWidget *window = topLevel<QWidget>(name);
+    if (!window)
+        finish(1);
+    auto *back = window->findChild<QAbstractButton *>(QStringLiteral("Command7"));
+    if (!back)
+        finish(1);
+    QTest::mouseClick(back, Qt::LeftButton);
+    if (window->isVisible())
+        finish(1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    if (topLevel<QWidget>(name))
+        finish(1);
+}
+
+// The churn line: openings after the first round, resident memory, and the
+// heap bytes in use as malloc counts them (what the program holds, whatever
+// the fragmentation of the heap), all in KiB.
+void reportChurn(long openings)
+{
+    const struct mallinfo2 heap = mallinfo2();
+    std::printf("churn %ld %ld %ld\n", openings, residentKiB(),
+                long((heap.uordblks + heap.hblkhd) / 1024));
+    std::fflush(stdout);
+}
+
+void benchChurn(FirstFrameWatch &watch, frmzakat *menu, long openings, const char *only)
+{
+    for (const Opening &opening : kOpenings) {
+        if (openFromMenu(watch, menu, opening) < 0)
+            finish(1);
+        backAndDestroy(opening.window);
+    }
+    reportChurn(0);
+    std::vector<const Opening *> turn;
+    for (const Opening &opening : kOpenings)
+        if (!only || std::strcmp(only, opening.window) == 0)
+            turn.push_back(&opening);
+    if (turn.empty())
+        finish(2);
+    for (long done = 1; done <= openings; ++done) {
+        const Opening &opening = *turn[std::size_t(done - 1) % turn.size()];
+        if (openFromMenu(watch, menu, opening) < 0)
+            finish(1);
+        backAndDestroy(opening.window);
+        if (done % 500 == 0 || done == openings)
+            reportChurn(done);
+    }
 }
 
 frmzakat *startMenu(FirstFrameWatch &watch, QApplication &application)
@@ -191,6 +255,8 @@ int main(int argc, char *argv[])
                 closeAndDestroy(opening.window);
             }
         }
+    } else if (std::strcmp(mode, "churn") == 0) {
+        benchChurn(watch, menu, argc > 2 ? std::atol(argv[2]) : 3000, argc > 3 ? argv[3] : nullptr);
     } else if (std::strcmp(mode, "handlers") == 0) {
         benchHandlers(watch, menu, count);
     } else {

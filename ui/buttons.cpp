@@ -6,6 +6,35 @@
 #include "ui/look.h"
 
 #include <QKeyEvent>
+#include <QList>
+
+namespace {
+
+// One palette for all buttons of the same colours. Fusion draws a push button
+// from a pixmap it keeps in the application's pixmap cache, under a text key
+// that holds the palette's identity. With a palette of its own, every button
+// of every window built added entries that were never drawn again: pixmaps
+// until the cache was full (10 MiB), then, with Qt 6.4, the text keys of the
+// pixmaps dropped, which the cache keeps. Every colour is set in the shared
+// palette, so that a button takes it as it is instead of mixing it anew with
+// its window's palette; the colours are those the button had anyway, the
+// window's included.
+QPalette sharedPalette(const QPalette &colours)
+{
+    static QList<QPalette> shared;
+    for (const QPalette &palette : std::as_const(shared))
+        if (palette == colours)
+            return palette;
+    QPalette complete = colours;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            complete.setBrush(QPalette::ColorGroup(group), QPalette::ColorRole(role),
+                              colours.brush(QPalette::ColorGroup(group), QPalette::ColorRole(role)));
+    shared.append(complete);
+    return complete;
+}
+
+} // namespace
 
 CommandButton::CommandButton(QWidget *window, const QString &name, const QString &text,
                              const QRect &bounds, const QFont &font, const QColor &background)
@@ -15,7 +44,7 @@ CommandButton::CommandButton(QWidget *window, const QString &name, const QString
     QPalette colours = palette();
     colours.setColor(QPalette::Button, background);
     colours.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(colours);
+    setPalette(sharedPalette(colours));
     setAutoDefault(false);
     setAccessibleName(text); // what a screen reader announces the button does
 }

@@ -329,6 +329,7 @@ void GoldWindowTest::backClosesTheWindowAndReopensItFresh()
     QCOMPARE(field("Text1")->text(), QStringLiteral("100"));
 
     QPointer<QWidget> closed = m_window;
+    const qint64 buttonColours = button("Command7")->palette().cacheKey();
     press(button("Command7"));
     QVERIFY(openWindows(QStringLiteral("frmzakat4")).isEmpty());
     QTRY_VERIFY(!closed);
@@ -339,6 +340,9 @@ void GoldWindowTest::backClosesTheWindowAndReopensItFresh()
     m_window = reopened.first();
     QCOMPARE(field("Text1")->text(), QStringLiteral("اكتب مقدار كمية الذهب"));
     QCOMPARE(label("lbl11")->text(), QStringLiteral("....."));
+    // The same palette, so the style draws the new buttons from the pixmaps it
+    // cached for the old ones instead of caching new ones at every opening.
+    QCOMPARE(button("Command7")->palette().cacheKey(), buttonColours);
 }
 
 ZAKAT_GUI_TEST_MAIN(GoldWindowTest)
