@@ -3,6 +3,7 @@
 
 #include "livestock/frmzakat1.h"
 
+#include "core/numbers.h"
 #include "livestock/camels.h"
 #include "livestock/cattle.h"
 #include "livestock/sheep.h"
@@ -10,6 +11,9 @@
 #include "ui/look.h"
 #include "ui/shapes.h"
 #include "ui/window.h"
+
+#include <QRegularExpression>
+#include <QShortcut>
 
 namespace {
 
@@ -21,6 +25,9 @@ const QString kKindHeading = QStringLiteral("النوع");
 const QString kCountHeading = QStringLiteral("العدد");
 const QString kCellPlaceholder = QStringLiteral(".....");
 const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .");
+// The animals whose notes the note lines show, as the notes panel names them.
+const QString kCamels = QStringLiteral("الإبل");
+const QString kCattle = QStringLiteral("البقر");
 
 constexpr int kCountMaxLength = 9; // typed characters in each count field
 
@@ -162,6 +169,10 @@ frmzakat1::frmzakat1()
     Command3->setHandler([this] { Command3_Click(); });
     Command4->setHandler([this] { Command4_Click(); });
     Command5->setHandler([this] { Command5_Click(); });
+    for (NoteLine *line : {lbl15, lbl16, lbl17, lbl18, lbl19})
+        connect(line, &NoteLine::clicked, this, &frmzakat1::showNotesWhole);
+    auto *readNotes = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(readNotes, &QShortcut::activated, this, &frmzakat1::showNotesWhole);
     // Enter in a count field computes that field's panel.
     Text1->setEnterHandler([this] { Command1_Click(); });
     Text2->setEnterHandler([this] { Command2_Click(); });
@@ -184,7 +195,7 @@ frmzakat1::frmzakat1()
 void frmzakat1::Command1_Click()
 {
     if (const auto rows = rowsForEntry(Text1->text(), camelsReset, camelsDue))
-        showHerd(*rows, lbl1, lbl11, lbl13, lbl14);
+        showHerd(*rows, lbl1, lbl11, lbl13, lbl14, kCamels);
 }
 
 void frmzakat1::Command2_Click()
@@ -198,7 +209,7 @@ void frmzakat1::Command2_Click()
 void frmzakat1::Command3_Click()
 {
     if (const auto rows = rowsForEntry(Text3->text(), cattleReset, cattleDue))
-        showHerd(*rows, lbl3, lbl31, lbl33, lbl34);
+        showHerd(*rows, lbl3, lbl31, lbl33, lbl34, kCattle);
 }
 
 void frmzakat1::Command4_Click()
@@ -212,7 +223,8 @@ void frmzakat1::Command5_Click()
 }
 
 void frmzakat1::showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLabel *firstKind,
-                         DesignLabel *secondCount, DesignLabel *secondKind)
+                         DesignLabel *secondCount, DesignLabel *secondKind,
+                         const QString &animal)
 {
     firstCount->setText(rows.first.count);
     firstKind->setText(rows.first.kind);
@@ -221,4 +233,26 @@ void frmzakat1::showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLa
     const std::array<NoteLine *, 5> lines = {lbl15, lbl16, lbl17, lbl18, lbl19};
     for (std::size_t i = 0; i < lines.size(); ++i)
         lines[i]->setText(rows.notes[i]);
+    m_notesAbout = animal;
+    if (m_notesPanel && m_notesPanel->isVisible())
+        m_notesPanel->showNotes(m_notesAbout, notesShown());
+}
+
+QStringList frmzakat1::notesShown() const
+{
+    // The dotted placeholders of the lines a result does not need are no notes.
+    QStringList notes;
+    for (const NoteLine *line : {lbl15, lbl16, lbl17, lbl18, lbl19}) {
+        const QString note = trimBlanks(line->text());
+        if (note.contains(QRegularExpression(QStringLiteral("[^. ]"))))
+            notes << note;
+    }
+    return notes;
+}
+
+void frmzakat1::showNotesWhole()
+{
+    if (!m_notesPanel)
+        m_notesPanel = new NotesPanel(this);
+    m_notesPanel->showNotes(m_notesAbout, notesShown());
 }

@@ -4,10 +4,13 @@
 #pragma once
 
 #include "livestock/noteline.h"
+#include "livestock/notespanel.h"
 #include "livestock/schedule.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+
+#include <QPointer>
 
 #include <array>
 
@@ -26,6 +29,10 @@ public:
     void Command3_Click(); // cattle and buffalo
     void Command4_Click(); // "بقر": the cattle notes again
     void Command5_Click(); // "ابل": the camel notes again
+
+    // The notes the note lines show, whole, in a panel of their own (a click
+    // on a note line, or F2).
+    void showNotesWhole();
 
     // Camel panel.
     DesignLabel *lbla1_0;
@@ -64,5 +71,9 @@ public:
 
 private:
     void showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLabel *firstKind,
-                  DesignLabel *secondCount, DesignLabel *secondKind);
+                  DesignLabel *secondCount, DesignLabel *secondKind, const QString &animal);
+    QStringList notesShown() const;
+
+    QString m_notesAbout; // the animal whose notes the note lines show
+    QPointer<NotesPanel> m_notesPanel;
 };

@@ -8,8 +8,8 @@
 // (the pictures in the README) and fails when they no longer look alike.
 
 #include "app/frmzakat.h"
-#include "tests/support/guitest.h"
 #include "app/startup.h"
+#include "tests/support/guitest.h"
 
 #include <QDir>
 #include <QImage>
@@ -20,7 +20,7 @@
 namespace {
 
 struct Step {
-    enum Kind { Type, Press } kind;
+    enum Kind { Type, Press, Key } kind;
     QString control;
     QString text;
 };
@@ -30,6 +30,7 @@ struct Scene {
     QString menuButton;  // the menu button that opens the window; empty for the menu itself
     QString window;      // the window's object name
     QList<Step> steps;
+    QString pictured = {}; // a window the steps open, pictured instead (its object name)
 };
 
 Step type(const char *field, const QString &text)
@@ -40,6 +41,11 @@ Step type(const char *field, const QString &text)
 Step click(const char *button)
 {
     return {Step::Press, QString::fromLatin1(button), QString()};
+}
+
+Step key(const char *sequence)
+{
+    return {Step::Key, QString(), QString::fromLatin1(sequence)};
 }
 
 QList<Scene> scenes()
@@ -67,6 +73,9 @@ QList<Scene> scenes()
           click("Command3")}},
         {QStringLiteral("frmzakat5"), QStringLiteral("Command5"), QStringLiteral("frmzakat5"),
          {type("Text1", QStringLiteral("1000")), click("Option2")}},
+        {QStringLiteral("notes-panel"), QStringLiteral("Command1"), QStringLiteral("frmzakat1"),
+         {type("Text1", QStringLiteral("250")), click("Command1"), key("F2")},
+         QStringLiteral("notesPanel")},
     };
 }
 
@@ -108,19 +117,29 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
             QTest::mouseClick(field, Qt::LeftButton);
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
             typeText(field, step.text);
-        } else {
+        } else if (step.kind == Step::Press) {
             auto *button = window->findChild<QAbstractButton *>(step.control);
             if (!button)
                 return false;
             press(button);
+        } else {
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+            const QKeySequence sequence(step.text);
+            QTest::keyClick(target, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
         }
     }
+    QWidget *pictured = window;
+    if (!scene.pictured.isEmpty()) {
+        pictured = window->findChild<QWidget *>(scene.pictured);
+        if (!pictured || !QTest::qWaitForWindowExposed(pictured))
+            return false;
+    }
     // No blinking caret or focus frame: the same window always gives the same picture.
-    if (QWidget *focused = window->focusWidget())
+    if (QWidget *focused = pictured->focusWidget())
         focused->clearFocus();
     QApplication::processEvents();
     const QString path = folder.filePath(scene.file + QStringLiteral(".png"));
-    if (!window->grab().save(path))
+    if (!pictured->grab().save(path))
         return false;
     std::printf("wrote %s\n", qPrintable(path));
     if (window != menu) {

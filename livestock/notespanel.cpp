@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "livestock/notespanel.h"
+
+#include "ui/look.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kNotes = QStringLiteral("الملاحظات");
+const QString kNotesAbout = QStringLiteral("ملاحظات %1");
+const QString kNoNotesYet =
+    QStringLiteral("لا ملاحظات بعد: احسب زكاة الإبل أو البقر، أو اضغط «ابل» أو «بقر».");
+const QString kClose = QStringLiteral("إغلاق");
+
+} // namespace
+
+NotesPanel::NotesPanel(QWidget *livestockWindow)
+    : QWidget(livestockWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("notesPanel"));
+    setLayoutDirection(Qt::RightToLeft);
+    setAttribute(Qt::WA_DeleteOnClose, false); // reopened with the notes of the moment
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Colour::FieldGreen);
+    colours.setColor(QPalette::WindowText, Colour::White);
+    colours.setColor(QPalette::Base, Colour::FieldGreen);
+    colours.setColor(QPalette::Text, Colour::Yellow);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("notesHeading"));
+    m_heading->setFont(designFont(Face::Arial, 15.75, Bold));
+    m_heading->setAlignment(Qt::AlignHCenter);
+
+    // The note lines' own face and size, never smaller.
+    m_text = new QTextEdit(this);
+    m_text->setObjectName(QStringLiteral("notesText"));
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setLineWrapMode(QTextEdit::WidgetWidth);
+    m_text->setAcceptRichText(false);
+    m_text->setFrameStyle(QFrame::NoFrame);
+    m_text->setFont(designFont(Face::TraditionalArabic, 15.75, Bold));
+    m_text->setFocusPolicy(Qt::StrongFocus);
+
+    auto *close = new QPushButton(kClose, this);
+    close->setObjectName(QStringLiteral("notesClose"));
+    QPalette buttonColours = close->palette();
+    buttonColours.setColor(QPalette::Button, Colour::Green);
+    buttonColours.setColor(QPalette::ButtonText, Colour::White);
+    close->setPalette(buttonColours);
+    close->setAccessibleName(kClose);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(close, 0, Qt::AlignLeft | Qt::AlignAbsolute);
+    resize(pixels(7200), pixels(4800));
+    placeBeside(livestockWindow);
+}
+
+void NotesPanel::showNotes(const QString &about, const QStringList &notes)
+{
+    const QString title = about.isEmpty() ? kNotes : kNotesAbout.arg(about);
+    setWindowTitle(title);
+    m_heading->setText(title);
+    m_text->setAccessibleName(title);
+    m_text->setPlainText(notes.isEmpty() ? kNoNotesYet : notes.join(QLatin1Char('\n')));
+    // Each note a paragraph of its own, reading right to left.
+    QTextCursor paragraphs(m_text->document());
+    paragraphs.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLayoutDirection(Qt::RightToLeft);
+    format.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    format.setBottomMargin(m_text->fontMetrics().height() / 3);
+    paragraphs.mergeBlockFormat(format);
+    m_text->moveCursor(QTextCursor::Start);
+    fitHeight();
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+    m_text->setFocus(Qt::OtherFocusReason);
+}
+
+void NotesPanel::fitHeight()
+{
+    // Tall enough for every note without scrolling, where the screen allows.
+    layout()->activate(); // the text's width as the panel lays it out
+    m_text->document()->setTextWidth(m_text->viewport()->width());
+    const int needed = int(m_text->document()->size().height()) + 2 * m_text->frameWidth();
+    const int extra = height() - m_text->height();
+    int wanted = needed + extra;
+    if (const QScreen *screen = this->screen())
+        wanted = qMin(wanted, screen->availableGeometry().height() * 3 / 4);
+    resize(width(), qMax(wanted, pixels(2400)));
+}
+
+void NotesPanel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void NotesPanel::placeBeside(QWidget *livestockWindow)
+{
+    // To the left of the livestock window, where its notes are not; over its
+    // cattle panel when the screen has no room there.
+    const QRect window = livestockWindow->frameGeometry();
+    QPoint at(window.left() - width() - 8, window.top());
+    if (const QScreen *screen = livestockWindow->screen()) {
+        const QRect area = screen->availableGeometry();
+        if (at.x() < area.left())
+            at.setX(qMax(area.left(), window.left()));
+        at.setY(qBound(area.top(), at.y(), qMax(area.top(), area.bottom() - height())));
+    }
+    move(at);
+}
