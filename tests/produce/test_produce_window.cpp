@@ -2,20 +2,17 @@
 // Copyright (C) 2026 The Zakat Calculator authors
 
 #include "app/frmzakat.h"
-#include "tests/support/guitest.h"
 #include "app/startup.h"
+#include "tests/support/guitest.h"
+#include "tests/support/texts.h"
 
 #include <QLabel>
 #include <QRadioButton>
 
 namespace {
-const QString kDigitsOnly = QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
-const QString kTitle = QStringLiteral(" تنبيه  ");
-const QString kTenth = QStringLiteral(" العُشر");
-const QString kHalfTenth = QStringLiteral(" نصف العُشر");
-const QString kFifth = QStringLiteral(" الخُمس");
-const QString kInitialRate = QStringLiteral("العُشر");
-const QString kPlaceholder = QStringLiteral(".....");
+using namespace Expected;
+const QString &kTitle = kNoticeTitle;
+const QString &kPlaceholder = kResultPlaceholder;
 } // namespace
 
 class ProduceWindowTest : public QObject {
@@ -77,27 +74,26 @@ private:
         QCOMPARE(entry()->text(), QString());
     }
 
+    QList<SeenBox> boxesDuring(const std::function<void()> &action)
+    {
+        return m_open->boxes.during(action);
+    }
+
+    std::unique_ptr<OpenedWindow> m_open;
     frmzakat *m_menu = nullptr;
     QWidget *m_window = nullptr;
-    MessageBoxRecorder *m_boxes = nullptr;
 };
 
 void ProduceWindowTest::init()
 {
-    m_boxes = new MessageBoxRecorder(MessageBoxRecorder::RecordEvery);
-    m_menu = showMainMenu();
-    press(m_menu->Command5);
-    const auto windows = openWindows(QStringLiteral("frmzakat5"));
-    QCOMPARE(windows.size(), 1);
-    m_window = windows.first();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_open = std::make_unique<OpenedWindow>(&frmzakat::Command5);
+    m_menu = m_open->menu;
+    m_window = m_open->window;
 }
 
 void ProduceWindowTest::cleanup()
 {
-    QCOMPARE(m_boxes->take(), QList<SeenBox>());
-    deleteAllWindows();
-    delete m_boxes;
+    m_open.reset();
 }
 
 void ProduceWindowTest::opensWithItsDesignContents()
@@ -260,11 +256,10 @@ void ProduceWindowTest::refusesAnEntryThatIsNoNumber()
     QFETCH(QString, quantity);
     compute(2, QStringLiteral("1000"));
     QCOMPARE(result(), QStringLiteral("50"));
-    m_boxes->take();
 
     typeInto(entry(), quantity);
-    press(button("Command1"));
-    QCOMPARE(m_boxes->take(), QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
+    QCOMPARE(boxesDuring([&] { press(button("Command1")); }),
+             QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
     QCOMPARE(result(), QStringLiteral("50"));
     QTRY_COMPARE(QApplication::focusWidget(), entry());
     QCOMPARE(entry()->selectedText(), quantity);
@@ -326,9 +321,9 @@ void ProduceWindowTest::choosingAnOptionWhileTheEntryHoldsLettersWarnsBeforeTheR
 
     typeInto(entry(), QStringLiteral("abc"));
     QString rateWhileWarned;
-    m_boxes->whileOpen = [&] { rateWhileWarned = rate(); };
-    press(option(to));
-    QCOMPARE(m_boxes->take(), QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
+    m_open->boxes.whileOpen = [&] { rateWhileWarned = rate(); };
+    QCOMPARE(boxesDuring([&] { press(option(to)); }),
+             QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
     QCOMPARE(rateWhileWarned, rateBefore);
     QCOMPARE(rate(), rateAfter);
     QCOMPARE(result(), shareBefore);
@@ -366,8 +361,8 @@ void ProduceWindowTest::arrowKeyWhileTheEntryHoldsLettersReturnsToTheEntry()
 {
     typeInto(entry(), QStringLiteral("abc"));
     option(1)->setFocus();
-    QTest::keyClick(option(1), Qt::Key_Down);
-    QCOMPARE(m_boxes->take(), QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
+    QCOMPARE(boxesDuring([&] { QTest::keyClick(option(1), Qt::Key_Down); }),
+             QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
     QVERIFY(option(2)->isChecked());
     QCOMPARE(rate(), kHalfTenth);
     QTRY_COMPARE(QApplication::focusWidget(), entry());
@@ -383,8 +378,8 @@ void ProduceWindowTest::enterInTheEntryComputes()
     QTest::keyClick(entry(), Qt::Key_Enter);
     QCOMPARE(result(), QStringLiteral("0.7"));
     typeInto(entry(), QStringLiteral("x"));
-    QTest::keyClick(entry(), Qt::Key_Return);
-    QCOMPARE(m_boxes->take(), QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
+    QCOMPARE(boxesDuring([&] { QTest::keyClick(entry(), Qt::Key_Return); }),
+             QList<SeenBox>{warningBox(kDigitsOnly, kTitle)});
     QCOMPARE(result(), QStringLiteral("0.7"));
 }
 
@@ -425,10 +420,8 @@ void ProduceWindowTest::backClosesTheWindowAndReopensItFresh()
     QVERIFY(m_menu->isVisible());
     QTRY_VERIFY(!closed);
 
-    press(m_menu->Command5);
-    const auto reopened = openWindows(QStringLiteral("frmzakat5"));
-    QCOMPARE(reopened.size(), 1);
-    m_window = reopened.first();
+    m_window = m_open->reopen();
+    QCOMPARE(m_window->objectName(), QStringLiteral("frmzakat5"));
     QVERIFY(option(1)->isChecked());
     QVERIFY(!option(3)->isChecked());
     QCOMPARE(rate(), kInitialRate);
