@@ -4,6 +4,7 @@
 #include "livestock/camels.h"
 #include "livestock/cattle.h"
 #include "livestock/sheep.h"
+#include "tests/support/texts.h"
 
 #include <QHash>
 #include <QTest>
@@ -13,81 +14,8 @@
 
 namespace {
 
-// The camel notes and dotted runs by their keys, each with its length in
-// characters as the schedule gives it.
-struct KeyedText {
-    QString text;
-    int length;
-};
-
-const QHash<QString, KeyedText> &camelTexts()
-{
-    static const QHash<QString, KeyedText> texts = {
-        {"N1", {QStringLiteral("لم تبلغ نصاب الابل وهو خمسة"), 27}},
-        {"N2", {QStringLiteral("ان لم يكن عندك شاة اشتري واخرجها"), 32}},
-        {"N3", {QStringLiteral("ان لم يكن عندك شياة اشتري واخرجها"), 33}},
-        {"N4", {QStringLiteral("ان لم تجد بنت مخاض فأخرج بن لبون ذكر وهي الحالة الوحيدة الي يصلح في الزكاة ذكر الابل "), 85}},
-        {"N5", {QStringLiteral("بنت المخاض: الانثى التي اكملت سنة ودخلت في الثانية"), 50}},
-        {"N6", {QStringLiteral(" لا يجوز اخراج أصغر من بنت مخاض"), 31}},
-        {"N7", {QStringLiteral("ان لم تجد فاخرج بنت  لبون وهي التي اكملت سنتين وتأخذ شاتين من عامل الزكاة أو ما يساويهما من المال"), 97}},
-        {"N8", {QStringLiteral("بنت لبون:الانثى التي اكملت سنتين ودخلت في الثالثة"), 49}},
-        {"N9", {QStringLiteral("ان لم تجد بنت  لبون  لك ان تخرج بنت مخاض وهي التي اكملت سنة وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 106}},
-        {"N10", {QStringLiteral(" أو  تخرج حقة وهي التي اتمت 3 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 92}},
-        {"N11", {QStringLiteral("الحقة: الانثى التي اكملت 3سنوات ودخلت في الرابعة"), 48}},
-        {"N12", {QStringLiteral("ان لم تجد الحفة  لك ان تخرج بنت لبون وهي التي اكملت سنتين وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 104}},
-        {"N13", {QStringLiteral("  أو  تخرج جذعة وهي التي اكملت 4 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 95}},
-        {"N14", {QStringLiteral("الجذعة: الانثى التي اكملت 4 سنوات ودخلت في الخامسة"), 50}},
-        {"N15", {QStringLiteral("ان لم تجد الجذعة لك ان تخرج حقة وهي التي اكملت 3 سنوات وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 101}},
-        {"N16", {QStringLiteral(" وان أخرجت اكبر من جذعة  اي  أكبر من 5سنوات فيكفي عن الجذعة وليس لك شيء جبران "), 78}},
-        {"N17", {QStringLiteral("بنت لبون: الانثى التي اكملت سنتين ودخلت في الثالثة"), 50}},
-        {"N18", {QStringLiteral("ان لم تجد بنت  لبون  لك ان تخرج بنت مخاض وهي التي اتمت سنة وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 105}},
-        {"N19", {QStringLiteral("ان لم تجد الحقة لك ان تخرج بنت لبون وهي التي اتمت سنتين و تخرج معها شاتين أو ما  يساوي الشاتين من المال"), 103}},
-        {"N20", {QStringLiteral(" أو  تخرج جذعة وهي التي اكملت 4 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 94}},
-        {"N21", {QStringLiteral(" ان لم تجد حقة فلك ان تخرج بنت لبون وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 82}},
-        {"N22", {QStringLiteral("ان لم تجد حقة  لك ان تخرج بنت لبون وهي التي اتمت سنتين وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 101}},
-        {"N23", {QStringLiteral(" أو  تخرج جذعة وهي التي اتمت 4 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 93}},
-        {"N24", {QStringLiteral("الحقة:الانثى  التي اكملت 3سنوات ودخلت في الرابعة"), 48}},
-        {"N25", {QStringLiteral(" يجوز اخراج أربع حفات بدلا من خمسة بنت لبون"), 43}},
-        {"N26", {QStringLiteral(" أو تخرج حقة وهي التي اكملت 3 سنوات ويعطيك عامل الزكاة شاتين او ما يساويهما من المال"), 84}},
-        {"D1", {QStringLiteral(" . . . . . . . . . . ."), 22}},
-        {"D2", {QStringLiteral(" . . . . . . . ."), 16}},
-        {"D3", {QStringLiteral(". . . . . . . . . "), 18}},
-        {"D4", {QStringLiteral(" . . . . . . . . .  "), 20}},
-        {"D5", {QStringLiteral(". . . . . . . . . . ."), 21}},
-        {"D6", {QStringLiteral(" ...................."), 21}},
-        {"D7", {QStringLiteral(". . . . . . . . . . . "), 22}},
-        {"D8", {QStringLiteral(" . . . . . . . . . . . ."), 24}},
-        {"D9", {QStringLiteral(". . . . . . . . . . . . "), 24}},
-    };
-    return texts;
-}
-
-// The cattle notes and runs of full stops by short keys: n1 to n11 for the
-// notes, sp for the spaced stops, s18 to s23 for the runs (s20 is a blank and
-// 20 stops).
-const QHash<QString, QString> &cattleTexts()
-{
-    static const QHash<QString, QString> texts = {
-        {"n1", QStringLiteral("لم تبلغ نصاب البقر وهو 30")},
-        {"n2", QStringLiteral(" تبيعة : هي  التي اكملت سنة  ودخلت في الثانية")},
-        {"n3", QStringLiteral(" المسنة : هي  التي اكملت سنتين ")},
-        {"n4", QStringLiteral("المسنة : هي التي اكملت سنتين")},
-        {"n5", QStringLiteral("والمسنة هي ما أكملت سنتين")},
-        {"n6", QStringLiteral("المسنة : هي ما أكملت سنتين")},
-        {"n7", QStringLiteral("يجوز اخراج تبيع (ذكر) بدلا من تبيعة")},
-        {"n8", QStringLiteral("يجوز اخراج تبيع (ذكر) بدلا من تبيعة من البقر والجاموس")},
-        {"n9", QStringLiteral("يجوز اخراج تبيع(ذكر) بدلا من تبيعة")},
-        {"n10", QStringLiteral("يجوز اخراج 3 مسنة بدلا من 4 تبيعة")},
-        {"n11", QStringLiteral("يجوز اخراج 3 مسنة بلا من 4 تبيعة")},
-        {"sp", QStringLiteral(" . . . . . . . . . . .")},
-        {"s18", QStringLiteral("..................")},
-        {"s20", QStringLiteral(" ....................")},
-        {"s21", QStringLiteral(".....................")},
-        {"s22", QStringLiteral("......................")},
-        {"s23", QStringLiteral(".......................")},
-    };
-    return texts;
-}
+using Expected::camelTexts;
+using Expected::cattleTexts;
 
 NoteLines notesOf(const QString &keys, const QHash<QString, QString> &texts)
 {

@@ -5,6 +5,7 @@
 #include "livestock/cattle.h"
 #include "app/frmzakat.h"
 #include "tests/support/guitest.h"
+#include "tests/support/texts.h"
 #include "core/numbers.h"
 #include "livestock/sheep.h"
 #include "app/startup.h"
@@ -35,32 +36,11 @@ namespace {
 constexpr std::uint32_t kDefaultSeed = 1447;
 constexpr long kDefaultSteps = 2000;
 
-// The warnings, as the windows define them.
-const QString kDigitsOnly = QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
-const QString kQuantityTitle = QStringLiteral(" تنبيه  ");
-const QString kPriceTitle = QStringLiteral("تنبيه ");
-const QString kGoldAboveBound = QStringLiteral(" هذا البرنامج يحسب الزكاة لكمية من الذهب أقل من 850000 أي لا يزيد عن 850 كيلو جرام");
-const QString kGoldPrice = QStringLiteral(" ادخل ثمن الجرام بالارقام فقط");
-const QString kGoldOutOfRange = QStringLiteral(" العملية خارج النطاق ، لكن قسم كمية الذهب الى أجزاء  100 كيلو جرام او أقل  ");
-const QString kSilverAboveBound = QStringLiteral(" هذا البرنامج يحسب الزكاة لكمية من الفضة أقل من 9999999 درهم ");
-const QString kSilverPrice = QStringLiteral(" ادخل ثمن الدرهم بالارقام فقط");
-const QString kSilverOutOfRange = QStringLiteral(" العملية خارج النطاق ، لكن قسم كمية الفضة الى أجزاء  1000000 او أقل  ");
-const QString kPartsNotNumbers = QStringLiteral(" ادخل ارقام فقط ");
-const QString kPartsTitle = QStringLiteral("خطأ ادخال ");
-const QString kAmountNotNumber = QStringLiteral(" ادخل ارقام فقط");
-const QString kAmountTooLarge = QStringLiteral(" الحد الاقصى المسموح به 80 مليار ");
-const QString kMilliardsTooLarge = QStringLiteral("الحد الاقصى 80 مليار");
-
-// Texts the handlers write besides numbers and the windows' own design texts.
-const QString kGoldBelowNisab = QStringLiteral("النصاب  هو 85 جرام من الذهب ");
-const QString kSilverBelowNisab = QStringLiteral("النصاب  هو 200 درهم فضة ");
-const QString kTenth = QStringLiteral(" العُشر");
-const QString kHalfTenth = QStringLiteral(" نصف العُشر");
-const QString kFifth = QStringLiteral(" الخُمس");
-const QString kTooSmall = QStringLiteral("....");
-
-const QString kBack = QStringLiteral("رجوع");
-const QString kExit = QStringLiteral("خروج من البرنامج");
+// The warnings and the texts the handlers write besides numbers and the
+// windows' own design texts.
+using namespace Expected;
+const QString &kQuantityTitle = kNoticeTitle;
+const QString &kPartsTitle = kInputErrorTitle;
 
 using Warning = QPair<QString, QString>; // text, title
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 // The texts the tests expect the windows to show, written out here once and
@@ -53,5 +54,93 @@ inline const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . 
 inline const QString kCompute = QStringLiteral("احسب");
 inline const QString kBack = QStringLiteral("رجوع");
 inline const QString kExit = QStringLiteral("خروج من البرنامج");
+
+// The livestock window's note lines.
+// The camel notes and dotted runs by their keys, each with its length in
+// characters as the schedule gives it.
+struct KeyedText {
+    QString text;
+    int length;
+};
+
+inline const QHash<QString, KeyedText> &camelTexts()
+{
+    static const QHash<QString, KeyedText> texts = {
+        {QStringLiteral("N1"), {QStringLiteral("لم تبلغ نصاب الابل وهو خمسة"), 27}},
+        {QStringLiteral("N2"), {QStringLiteral("ان لم يكن عندك شاة اشتري واخرجها"), 32}},
+        {QStringLiteral("N3"), {QStringLiteral("ان لم يكن عندك شياة اشتري واخرجها"), 33}},
+        {QStringLiteral("N4"), {QStringLiteral("ان لم تجد بنت مخاض فأخرج بن لبون ذكر وهي الحالة الوحيدة الي يصلح في الزكاة ذكر الابل "), 85}},
+        {QStringLiteral("N5"), {QStringLiteral("بنت المخاض: الانثى التي اكملت سنة ودخلت في الثانية"), 50}},
+        {QStringLiteral("N6"), {QStringLiteral(" لا يجوز اخراج أصغر من بنت مخاض"), 31}},
+        {QStringLiteral("N7"), {QStringLiteral("ان لم تجد فاخرج بنت  لبون وهي التي اكملت سنتين وتأخذ شاتين من عامل الزكاة أو ما يساويهما من المال"), 97}},
+        {QStringLiteral("N8"), {QStringLiteral("بنت لبون:الانثى التي اكملت سنتين ودخلت في الثالثة"), 49}},
+        {QStringLiteral("N9"), {QStringLiteral("ان لم تجد بنت  لبون  لك ان تخرج بنت مخاض وهي التي اكملت سنة وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 106}},
+        {QStringLiteral("N10"), {QStringLiteral(" أو  تخرج حقة وهي التي اتمت 3 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 92}},
+        {QStringLiteral("N11"), {QStringLiteral("الحقة: الانثى التي اكملت 3سنوات ودخلت في الرابعة"), 48}},
+        {QStringLiteral("N12"), {QStringLiteral("ان لم تجد الحفة  لك ان تخرج بنت لبون وهي التي اكملت سنتين وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 104}},
+        {QStringLiteral("N13"), {QStringLiteral("  أو  تخرج جذعة وهي التي اكملت 4 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 95}},
+        {QStringLiteral("N14"), {QStringLiteral("الجذعة: الانثى التي اكملت 4 سنوات ودخلت في الخامسة"), 50}},
+        {QStringLiteral("N15"), {QStringLiteral("ان لم تجد الجذعة لك ان تخرج حقة وهي التي اكملت 3 سنوات وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 101}},
+        {QStringLiteral("N16"), {QStringLiteral(" وان أخرجت اكبر من جذعة  اي  أكبر من 5سنوات فيكفي عن الجذعة وليس لك شيء جبران "), 78}},
+        {QStringLiteral("N17"), {QStringLiteral("بنت لبون: الانثى التي اكملت سنتين ودخلت في الثالثة"), 50}},
+        {QStringLiteral("N18"), {QStringLiteral("ان لم تجد بنت  لبون  لك ان تخرج بنت مخاض وهي التي اتمت سنة وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 105}},
+        {QStringLiteral("N19"), {QStringLiteral("ان لم تجد الحقة لك ان تخرج بنت لبون وهي التي اتمت سنتين و تخرج معها شاتين أو ما  يساوي الشاتين من المال"), 103}},
+        {QStringLiteral("N20"), {QStringLiteral(" أو  تخرج جذعة وهي التي اكملت 4 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 94}},
+        {QStringLiteral("N21"), {QStringLiteral(" ان لم تجد حقة فلك ان تخرج بنت لبون وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 82}},
+        {QStringLiteral("N22"), {QStringLiteral("ان لم تجد حقة  لك ان تخرج بنت لبون وهي التي اتمت سنتين وتخرج معها شاتين أو ما  يساوي الشاتين من المال"), 101}},
+        {QStringLiteral("N23"), {QStringLiteral(" أو  تخرج جذعة وهي التي اتمت 4 سنوات وتأخذ من عامل الزكاة شاتين أو ما  يساوي الشاتين من المال"), 93}},
+        {QStringLiteral("N24"), {QStringLiteral("الحقة:الانثى  التي اكملت 3سنوات ودخلت في الرابعة"), 48}},
+        {QStringLiteral("N25"), {QStringLiteral(" يجوز اخراج أربع حفات بدلا من خمسة بنت لبون"), 43}},
+        {QStringLiteral("N26"), {QStringLiteral(" أو تخرج حقة وهي التي اكملت 3 سنوات ويعطيك عامل الزكاة شاتين او ما يساويهما من المال"), 84}},
+        {QStringLiteral("D1"), {QStringLiteral(" . . . . . . . . . . ."), 22}},
+        {QStringLiteral("D2"), {QStringLiteral(" . . . . . . . ."), 16}},
+        {QStringLiteral("D3"), {QStringLiteral(". . . . . . . . . "), 18}},
+        {QStringLiteral("D4"), {QStringLiteral(" . . . . . . . . .  "), 20}},
+        {QStringLiteral("D5"), {QStringLiteral(". . . . . . . . . . ."), 21}},
+        {QStringLiteral("D6"), {QStringLiteral(" ...................."), 21}},
+        {QStringLiteral("D7"), {QStringLiteral(". . . . . . . . . . . "), 22}},
+        {QStringLiteral("D8"), {QStringLiteral(" . . . . . . . . . . . ."), 24}},
+        {QStringLiteral("D9"), {QStringLiteral(". . . . . . . . . . . . "), 24}},
+    };
+    return texts;
+}
+
+// The cattle notes and runs of full stops by short keys: n1 to n11 for the
+// notes, sp for the spaced stops, s18 to s23 for the runs (s20 is a blank and
+// 20 stops).
+inline const QHash<QString, QString> &cattleTexts()
+{
+    static const QHash<QString, QString> texts = {
+        {QStringLiteral("n1"), QStringLiteral("لم تبلغ نصاب البقر وهو 30")},
+        {QStringLiteral("n2"), QStringLiteral(" تبيعة : هي  التي اكملت سنة  ودخلت في الثانية")},
+        {QStringLiteral("n3"), QStringLiteral(" المسنة : هي  التي اكملت سنتين ")},
+        {QStringLiteral("n4"), QStringLiteral("المسنة : هي التي اكملت سنتين")},
+        {QStringLiteral("n5"), QStringLiteral("والمسنة هي ما أكملت سنتين")},
+        {QStringLiteral("n6"), QStringLiteral("المسنة : هي ما أكملت سنتين")},
+        {QStringLiteral("n7"), QStringLiteral("يجوز اخراج تبيع (ذكر) بدلا من تبيعة")},
+        {QStringLiteral("n8"), QStringLiteral("يجوز اخراج تبيع (ذكر) بدلا من تبيعة من البقر والجاموس")},
+        {QStringLiteral("n9"), QStringLiteral("يجوز اخراج تبيع(ذكر) بدلا من تبيعة")},
+        {QStringLiteral("n10"), QStringLiteral("يجوز اخراج 3 مسنة بدلا من 4 تبيعة")},
+        {QStringLiteral("n11"), QStringLiteral("يجوز اخراج 3 مسنة بلا من 4 تبيعة")},
+        {QStringLiteral("sp"), QStringLiteral(" . . . . . . . . . . .")},
+        {QStringLiteral("s18"), QStringLiteral("..................")},
+        {QStringLiteral("s20"), QStringLiteral(" ....................")},
+        {QStringLiteral("s21"), QStringLiteral(".....................")},
+        {QStringLiteral("s22"), QStringLiteral("......................")},
+        {QStringLiteral("s23"), QStringLiteral(".......................")},
+    };
+    return texts;
+}
+
+// A camel note or dotted run by its key ("N17", "D1"), a cattle one by its
+// short key ("n2", "sp", "s21").
+inline QString camelNote(const char *key)
+{
+    return camelTexts().value(QString::fromLatin1(key)).text;
+}
+inline QString cattleNote(const char *key)
+{
+    return cattleTexts().value(QString::fromLatin1(key));
+}
 
 } // namespace Expected
