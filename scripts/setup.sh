@@ -3,11 +3,16 @@
 # Copyright (C) 2026 The Zakat Calculator authors
 # Installs what building, running and testing the program need on Debian 12,
 # only when something is missing, so running it again changes nothing.
+# "sh scripts/setup.sh package" also installs what building the Debian
+# package and checking it with lintian need.
 set -eu
 
 packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6test6 \
 libgl-dev fonts-liberation2 fonts-noto-core fonts-hosny-amiri \
-desktop-file-utils appstream"
+qt6-translations-l10n desktop-file-utils appstream"
+if [ "${1:-}" = package ]; then
+    packages="$packages dpkg-dev debhelper lintian"
+fi
 
 missing=""
 for package in $packages; do

@@ -3,7 +3,8 @@
 
 # Installs the build in BINARY_DIR under PREFIX, then checks what a desktop
 # looks for: the menu entry's program and icon, the metadata that names the
-# entry, and the icon at every size the theme offers.
+# entry, the icon at every size the theme offers, and the program's manual
+# page in English and in Arabic.
 # Usage: cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... -P check_install.cmake
 
 file(REMOVE_RECURSE ${PREFIX})
@@ -31,11 +32,14 @@ if(failures)
   message(FATAL_ERROR "The install is incomplete:${failures}")
 endif()
 
-# The menu starts the installed program and shows the installed icon.
+# The menu starts the installed program, which has its manual page in both
+# languages, and shows the installed icon.
 file(STRINGS ${PREFIX}/${desktop_entry} exec_lines REGEX "^Exec=")
 file(STRINGS ${PREFIX}/${desktop_entry} icon_lines REGEX "^Icon=")
 string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" program "${exec_lines}")
 expect_file(bin/${program})
+expect_file(share/man/man1/${program}.1)
+expect_file(share/man/ar/man1/${program}.1)
 if(NOT icon_lines STREQUAL "Icon=${APP_ID}")
   set(failures "${failures}\n  the entry's icon is '${icon_lines}', not the installed ${APP_ID}")
 endif()
