@@ -9,13 +9,33 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts (the buttons of a message box, a field's context menu) in
+// Arabic, whatever the desktop's language: every other text of the program is
+// Arabic. Without Qt's translation file they stay as Qt writes them.
+void loadQtArabic(QApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_ar"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
 
 void prepareApplication(QApplication &application)
 {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     registerFontSubstitutes();
+    loadQtArabic(application);
     // Fusion paints buttons and fields in the colours the windows give them,
     // whatever the desktop's own style.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
