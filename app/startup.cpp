@@ -4,13 +4,12 @@
 #include "app/startup.h"
 
 #include "app/frmzakat.h"
+#include "app/windowicon.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
-#include <QPixmap>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -39,10 +38,7 @@ void prepareApplication(QApplication &application)
     // Fusion paints buttons and fields in the colours the windows give them,
     // whatever the desktop's own style.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat32.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat16.xpm")));
-    application.setWindowIcon(icon);
+    application.setWindowIcon(windowIcon());
     application.setApplicationName(QStringLiteral("zakat"));
     // Lets Wayland desktops tie the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.Zakat"));
