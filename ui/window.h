@@ -15,6 +15,8 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption,
 // Tab order through the named controls, and the focus on the first of them.
 void applyTabOrder(QWidget *window, const QStringList &names);
 
+// Places the window, title bar and frame included, in the middle of the free
+// area of its screen.
 void centreOnScreen(QWidget *window);
 
 // Shows the calculator window of the slot, creating it first when it has
