@@ -35,8 +35,8 @@ void prepareApplication(QApplication &application)
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     registerFontSubstitutes();
     loadQtArabic(application);
-    // Fusion paints buttons and fields in the colours the windows give them,
-    // whatever the desktop's own style.
+    // Fusion paints the fields in the colours the windows give them, whatever
+    // the desktop's own style; the buttons draw their own faces.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setWindowIcon(windowIcon());
     application.setApplicationName(QStringLiteral("zakat"));

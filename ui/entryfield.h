@@ -7,7 +7,9 @@
 
 #include <functional>
 
-// A single-line entry field.
+// A single-line entry field. Where its text is wider than the field in the
+// design font (a prompt in a stand-in face wider than the design's), it is
+// drawn in a smaller size that fits, as labels are, within the same bounds.
 class EntryField : public QLineEdit {
     Q_OBJECT
 public:
@@ -37,6 +39,9 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    void fitText();
+
+    QFont m_designFont;
     int m_maxTypedLength;
     bool m_selectAllOnClick = false;
     bool m_selectAllOnFocus = false;

@@ -3,7 +3,11 @@
 
 #include "ui/window.h"
 
+#include "ui/shapes.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWindow>
 
@@ -38,6 +42,13 @@ void applyTabOrder(QWidget *window, const QStringList &names)
     }
     if (!names.isEmpty())
         window->findChild<QWidget *>(names.first())->setFocus(Qt::OtherFocusReason);
+
+    // What the user works with lies above the captions and the decoration,
+    // which may reach over its edge by a pixel: every frame shows whole.
+    for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control))
+            control->raise();
+    keepTextsOffRules(window);
 }
 
 namespace {
