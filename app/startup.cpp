@@ -4,25 +4,41 @@
 #include "app/startup.h"
 
 #include "app/frmzakat.h"
+#include "app/windowicon.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts (the buttons of a message box, a field's context menu) in
+// Arabic, whatever the desktop's language: every other text of the program is
+// Arabic. Without Qt's translation file they stay as Qt writes them.
+void loadQtArabic(QApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_ar"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
 
 void prepareApplication(QApplication &application)
 {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     registerFontSubstitutes();
-    // Fusion paints buttons and fields in the colours the windows give them,
-    // whatever the desktop's own style.
+    loadQtArabic(application);
+    // Fusion paints the fields in the colours the windows give them, whatever
+    // the desktop's own style; the buttons draw their own faces.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat32.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/zakat16.xpm")));
-    application.setWindowIcon(icon);
+    application.setWindowIcon(windowIcon());
     application.setApplicationName(QStringLiteral("zakat"));
     // Lets Wayland desktops tie the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.Zakat"));

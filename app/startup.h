@@ -7,7 +7,7 @@ class QApplication;
 class frmzakat;
 
 // Everything the program does before the user acts: the font substitutes,
-// the style that shows the design colours, the icon.
+// Qt's own texts in Arabic, the style that shows the design colours, the icon.
 void prepareApplication(QApplication &application);
 
 // Shows the main menu, centred on the screen.

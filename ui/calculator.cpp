@@ -13,6 +13,8 @@ void showWarning(QWidget *over, const QString &text, const QString &title)
     box.setObjectName(QStringLiteral("warning"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setLayoutDirection(Qt::RightToLeft);
+    // As an Arabic desktop words it; Qt's own translation has another word.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("موافق"));
     box.exec();
     // The window the box was over takes the keyboard again, so the focus the
     // handler gives next lands where the user is looking.

@@ -28,6 +28,6 @@ BackAndExit addBackAndExit(QWidget *window, const QString &backName, const QRect
                            const QColor &colour);
 
 // The modal warning of the calculator windows: information icon, one OK
-// button, the exact text and title, laid out right to left, blocking every
+// button reading "موافق", the exact text and title, laid out right to left, blocking every
 // window until the user dismisses it.
 void showWarning(QWidget *over, const QString &text, const QString &title);

@@ -29,22 +29,9 @@ DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &te
 
 QFont DesignLabel::fittedFont() const
 {
-    QFont fitted = font();
     if (!wordWrap())
-        return fitted; // a single line keeps its size and is cut instead
-    const QRect bounds = contentsRect();
-    const int flags = drawingFlags();
-    const int designSize = fitted.pixelSize();
-    // Never below three fifths of the design size: past that, clipping the
-    // rest reads better than text too small to read.
-    for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
-        fitted.setPixelSize(size);
-        const QFontMetrics metrics(fitted);
-        const QRect needed = metrics.boundingRect(bounds, flags, text());
-        if (needed.width() <= bounds.width() && needed.height() <= bounds.height())
-            break;
-    }
-    return fitted;
+        return font(); // a single line keeps its size and is cut instead
+    return fitFont(font(), contentsRect(), drawingFlags(), text());
 }
 
 int DesignLabel::drawingFlags() const

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 namespace {
@@ -82,9 +83,11 @@ QAction *pasteAction(QMenu *menu)
 EntryField::EntryField(QWidget *window, const QString &name, const QString &text,
                        const QRect &bounds, const QFont &font, Qt::Alignment alignment,
                        int maxTypedLength)
-    : QLineEdit(text, window), m_maxTypedLength(maxTypedLength)
+    : QLineEdit(text, window), m_designFont(font), m_maxTypedLength(maxTypedLength)
 {
     placeControl(this, name, bounds, font);
+    fitText();
+    connect(this, &QLineEdit::textChanged, this, &EntryField::fitText);
     setAlignment(alignment & ~Qt::AlignVertical_Mask);
     setValidator(new TypedLengthValidator(this, maxTypedLength));
     setCursorPosition(0);
@@ -265,4 +268,22 @@ void EntryField::dropEvent(QDropEvent *event)
     QLineEdit::dropEvent(&forwarded);
     event->setAccepted(forwarded.isAccepted());
     event->setDropAction(forwarded.dropAction());
+}
+
+void EntryField::fitText()
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    // The width a line edit gives its text: inside the frame, less its
+    // margin of two pixels on either side and the caret's pixel. Only the
+    // width counts: a line edit centres the line and its glyphs fit even
+    // where the face's line spacing is taller than the field.
+    QRect room = style()
+                     ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                     .marginsRemoved(textMargins())
+                     .adjusted(2, 0, -3, 0);
+    room.setHeight(QWIDGETSIZE_MAX);
+    const QFont fitted = fitFont(m_designFont, room, Qt::AlignLeft | Qt::TextSingleLine, text());
+    if (fitted.pixelSize() != font().pixelSize())
+        setFont(fitted);
 }

@@ -16,7 +16,10 @@ class QLabel;
 // blanks and line breaks copied around it and goes in whole or not at all;
 // whatever the field refuses, a short note beside it says why. Whenever the
 // field receives the focus other than by a click, its whole text is
-// selected, so that typing replaces it.
+// selected, so that typing replaces it. Where its text is wider than the
+// field in the design font (a prompt in a stand-in face wider than the
+// design's), it is drawn in a smaller size that fits, as labels are, within
+// the same bounds.
 class EntryField : public QLineEdit {
     Q_OBJECT
 public:
@@ -63,6 +66,9 @@ private:
     // within the typed maximum.
     bool fits(qsizetype insertedLength) const;
 
+    void fitText();
+
+    QFont m_designFont;
     int m_maxTypedLength;
     bool m_selectAllOnClick = false;
     bool m_selectAllOnFocus = false;

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
@@ -33,6 +34,19 @@ QFont designFont(const char *face, double points, int style)
     font.setUnderline(style & Underlined);
     font.setItalic(style & Italic);
     return font;
+}
+
+QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &text)
+{
+    QFont fitted = font;
+    const int designSize = font.pixelSize();
+    for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
+        fitted.setPixelSize(size);
+        const QRect needed = QFontMetrics(fitted).boundingRect(room, flags, text);
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            break;
+    }
+    return fitted;
 }
 
 void registerFontSubstitutes()

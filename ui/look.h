@@ -77,6 +77,11 @@ enum FontStyle { Regular = 0, Bold = 1, Underlined = 2, Italic = 4 };
 // text keeps its proportion to the twips geometry on every screen.
 QFont designFont(const char *face, double points, int style = Regular);
 
+// The font in which the text, drawn with the flags, fits the room: the given
+// font, or a smaller size of it, never below three fifths of its size: past
+// that, cutting the rest reads better than text too small to read.
+QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &text);
+
 // Registers the substitutes of the design faces. Called once at start-up.
 void registerFontSubstitutes();
 

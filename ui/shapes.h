@@ -33,3 +33,8 @@ private:
     QPoint m_to;
     QColor m_colour;
 };
+
+// Keeps the text of every label of the window off the table rules that run
+// through the label's bounds: the text keeps to the side of the rule where
+// most of the label lies, a few pixels from it. The bounds stay as they are.
+void keepTextsOffRules(QWidget *window);

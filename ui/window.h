@@ -13,8 +13,13 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption,
                  const QFont &font = QFont());
 
 // Tab order through the named controls, and the focus on the first of them.
+// Called once the window's controls are all made, it also settles how they
+// are drawn together: the buttons and fields above every caption and
+// decoration, and the texts of labels off the table rules.
 void applyTabOrder(QWidget *window, const QStringList &names);
 
+// Places the window, title bar and frame included, in the middle of the free
+// area of its screen.
 void centreOnScreen(QWidget *window);
 
 // Shows the calculator window of the slot, creating it first when it has

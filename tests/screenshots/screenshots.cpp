@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 
 #include <cstdio>
@@ -30,7 +32,8 @@ struct Scene {
     QString menuButton;  // the menu button that opens the window; empty for the menu itself
     QString window;      // the window's object name
     QList<Step> steps;
-    QString pictured = {}; // a window the steps open, pictured instead (its object name)
+    QString pictured = {};   // a window the steps open, pictured instead (its object name)
+    QString contextMenuOf{}; // a field whose context menu is pictured over the window
 };
 
 Step type(const char *field, const QString &text)
@@ -76,6 +79,8 @@ QList<Scene> scenes()
         {QStringLiteral("notes-panel"), QStringLiteral("Command1"), QStringLiteral("frmzakat1"),
          {type("Text1", QStringLiteral("250")), click("Command1"), key("F2")},
          QStringLiteral("notesPanel")},
+        {QStringLiteral("context-menu"), QStringLiteral("Command2"), QStringLiteral("frmzakat4"),
+         {type("Text1", QStringLiteral("1000"))}, QString(), QStringLiteral("Text1")},
     };
 }
 
@@ -94,6 +99,30 @@ bool looksAlike(const QString &path, const QString &reference)
         for (int x = 0; x < a.width(); ++x)
             different += a.pixel(x, y) != b.pixel(x, y);
     return different * 200 <= qint64(a.width()) * a.height();
+}
+
+// The field's own context menu, with the field's text selected, opened over
+// its middle as a right click opens it, drawn over the picture of the window;
+// the picture is cut to the field and the menu.
+bool pictureContextMenu(QWidget *window, const QString &fieldName, QPixmap &picture)
+{
+    auto *field = window->findChild<QLineEdit *>(fieldName);
+    if (!field)
+        return false;
+    field->selectAll(); // so that cutting and copying are offered too
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    menu->popup(field->mapToGlobal(field->rect().center()));
+    if (!QTest::qWaitForWindowExposed(menu.get()))
+        return false;
+    const QRect menuArea(window->mapFromGlobal(menu->pos()), menu->size());
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(menuArea.topLeft(), menu->grab());
+    }
+    menu->close();
+    const QRect shown = (menuArea | field->geometry()).adjusted(-16, -16, 16, 16);
+    picture = picture.copy(shown & window->rect());
+    return true;
 }
 
 bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
@@ -138,8 +167,11 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
     if (QWidget *focused = pictured->focusWidget())
         focused->clearFocus();
     QApplication::processEvents();
+    QPixmap picture = pictured->grab();
+    if (!scene.contextMenuOf.isEmpty() && !pictureContextMenu(window, scene.contextMenuOf, picture))
+        return false;
     const QString path = folder.filePath(scene.file + QStringLiteral(".png"));
-    if (!pictured->grab().save(path))
+    if (!picture.save(path))
         return false;
     std::printf("wrote %s\n", qPrintable(path));
     if (window != menu) {

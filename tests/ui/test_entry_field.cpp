@@ -133,7 +133,8 @@ void EntryFieldTest::everyWayOfPastingIsCleaned()
     // The context menu's Paste.
     m_field->write(QString());
     m_field->setFocus();
-    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                m_field->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(m_field, &menuEvent);
     QMenu *menu = nullptr;
     QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
