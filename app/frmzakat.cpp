@@ -9,6 +9,7 @@
 #include "money/frmzakat4.h"
 #include "produce/frmzakat5.h"
 #include "ui/calculator.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
@@ -58,6 +59,7 @@ frmzakat::frmzakat()
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
                        QStringLiteral("Command3"), QStringLiteral("Command4"),
                        QStringLiteral("Command5"), QStringLiteral("Command6")});
+    addProgramActions(this, [this] { Command6_Click(); });
 }
 
 void frmzakat::Command1_Click()

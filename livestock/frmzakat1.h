@@ -8,6 +8,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/summary.h"
 
 #include <array>
 
@@ -26,6 +27,9 @@ public:
     void Command3_Click(); // cattle and buffalo
     void Command4_Click(); // "بقر": the cattle notes again
     void Command5_Click(); // "ابل": the camel notes again
+
+    // What the window shows of its computations, for copying and printing.
+    ComputationSummary summary() const;
 
     // Camel panel.
     DesignLabel *lbla1_0;

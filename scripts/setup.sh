@@ -7,7 +7,7 @@ set -eu
 
 packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6test6 \
 libgl-dev fonts-liberation2 fonts-noto-core fonts-hosny-amiri \
-desktop-file-utils appstream"
+desktop-file-utils appstream poppler-utils"
 
 missing=""
 for package in $packages; do
