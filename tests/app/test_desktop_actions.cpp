@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
 #include <QPrintDialog>
@@ -12,7 +13,7 @@
 #include <QTemporaryDir>
 
 // What the program adds around the windows' designs: copying and printing a
-// computation and the keys, used as a user uses them.
+// computation, the keys and the about box, used as a user uses them.
 class DesktopActionsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -26,6 +27,7 @@ private slots:
     void keysDoWhatBackAndExitDo_data();
     void keysDoWhatBackAndExitDo();
     void noKeyActsWhileAMessageBoxIsOpen();
+    void theContactLineOpensTheAboutBox();
 };
 
 namespace {
@@ -333,6 +335,38 @@ void DesktopActionsTest::noKeyActsWhileAMessageBoxIsOpen()
     QCOMPARE(openWindows(QStringLiteral("frmzakat")).size(), 1);
     QVERIFY(openWindows(QStringLiteral("help")).isEmpty());
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+}
+
+void DesktopActionsTest::theContactLineOpensTheAboutBox()
+{
+    OpenedWindow w;
+    QWidget *link = w.menu->Label4;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
+    QCOMPARE(accessible->role(), QAccessible::Link);
+    QCOMPARE(accessible->text(QAccessible::Name), w.menu->Label4->text());
+
+    QMessageBox *about = nullptr;
+    w.boxes.whileOpen = [&] {
+        about = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QCOMPARE(about->objectName(), QStringLiteral("about"));
+        QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
+    };
+    const QList<SeenBox> clicked = w.boxes.during([&] { QTest::mouseClick(link, Qt::LeftButton); });
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(about);
+    QCOMPARE(clicked.first().title, QStringLiteral("عن البرنامج"));
+    const QStringList lines = clicked.first().text.split(QStringLiteral("\n\n"));
+    QCOMPARE(lines.first(), QStringLiteral("حساب الزكاة"));
+    QVERIFY(lines.contains(QStringLiteral("الإصدار " ZAKAT_VERSION)));
+    QVERIFY(clicked.first().text.contains(QStringLiteral("رخصة جنو العمومية العامة")));
+    QVERIFY(clicked.first().text.contains(QStringLiteral("أهل العلم")));
+    QCOMPARE(lines.last(), QStringLiteral("صدقة جارية"));
+
+    // By keyboard: after the design's buttons, Tab reaches the link, Enter opens it.
+    w.menu->Command6->setFocus();
+    QTest::keyClick(w.menu->Command6, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), link);
+    QCOMPARE(w.boxes.during([&] { QTest::keyClick(link, Qt::Key_Return); }), clicked);
 }
 
 ZAKAT_GUI_TEST_MAIN(DesktopActionsTest)

@@ -13,7 +13,8 @@
 #include <QSet>
 
 // What holds for every window of the program: each is opened from the menu
-// as the user opens it, and looked at as a whole.
+// as the user opens it (the about box from the menu's contact line), and
+// looked at as a whole.
 class EveryWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +26,7 @@ private slots:
     void fieldsAndButtonsHaveAccessibleNames();
     void labelsShowTheirWholeDesignText_data();
     void labelsShowTheirWholeDesignText();
+    void theAboutBoxPassesTheSameChecks();
 
 private:
     void addWindowRows();
@@ -61,15 +63,13 @@ void EveryWindowTest::addWindowRows()
         QTest::newRow(qPrintable(window->objectName())) << window;
 }
 
-void EveryWindowTest::everyControlHasItsDesignName_data()
-{
-    addWindowRows();
-}
+namespace {
 
-void EveryWindowTest::everyControlHasItsDesignName()
+void checkNames(QWidget *window)
 {
-    QFETCH(QWidget *, window);
-    QVERIFY(window->objectName().startsWith(QStringLiteral("frmzakat")));
+    const QString windowName = window->objectName();
+    QVERIFY2(windowName.startsWith(QStringLiteral("frmzakat")) || windowName == QStringLiteral("about"),
+             qPrintable(windowName));
     QSet<QString> names;
     for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString name = control->objectName();
@@ -79,14 +79,8 @@ void EveryWindowTest::everyControlHasItsDesignName()
     }
 }
 
-void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames_data()
+void checkAccessibleNames(QWidget *window)
 {
-    addWindowRows();
-}
-
-void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
-{
-    QFETCH(QWidget *, window);
     QList<QWidget *> controls;
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
         controls << field;
@@ -101,14 +95,8 @@ void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
     }
 }
 
-void EveryWindowTest::labelsShowTheirWholeDesignText_data()
+void checkLabelsFit(QWidget *window)
 {
-    addWindowRows();
-}
-
-void EveryWindowTest::labelsShowTheirWholeDesignText()
-{
-    QFETCH(QWidget *, window);
     for (DesignLabel *label : window->findChildren<DesignLabel *>()) {
         if (label->isHidden() || label->text().isEmpty())
             continue;
@@ -125,6 +113,59 @@ void EveryWindowTest::labelsShowTheirWholeDesignText()
                                 .arg(bounds.width())
                                 .arg(bounds.height())));
     }
+}
+
+} // namespace
+
+void EveryWindowTest::everyControlHasItsDesignName_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::everyControlHasItsDesignName()
+{
+    QFETCH(QWidget *, window);
+    checkNames(window);
+}
+
+void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
+{
+    QFETCH(QWidget *, window);
+    checkAccessibleNames(window);
+}
+
+void EveryWindowTest::labelsShowTheirWholeDesignText_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::labelsShowTheirWholeDesignText()
+{
+    QFETCH(QWidget *, window);
+    checkLabelsFit(window);
+}
+
+void EveryWindowTest::theAboutBoxPassesTheSameChecks()
+{
+    auto *menu = qobject_cast<frmzakat *>(m_windows.first());
+    QVERIFY(menu);
+    MessageBoxRecorder boxes;
+    bool checked = false;
+    boxes.whileOpen = [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
+        checkNames(about);
+        checkAccessibleNames(about);
+        checkLabelsFit(about);
+        checked = true;
+    };
+    QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->Label4, Qt::LeftButton); }).size(), 1);
+    QVERIFY(checked);
 }
 
 ZAKAT_GUI_TEST_MAIN(EveryWindowTest)
