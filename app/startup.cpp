@@ -4,6 +4,8 @@
 #include "app/startup.h"
 
 #include "app/frmzakat.h"
+#include "app/helpwindow.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
@@ -16,6 +18,7 @@ void prepareApplication(QApplication &application)
 {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     registerFontSubstitutes();
+    setHelpOpener(showHelpFor); // the windows below app/ reach help through it
     // Fusion paints buttons and fields in the colours the windows give them,
     // whatever the desktop's own style.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

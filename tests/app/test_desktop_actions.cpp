@@ -2,18 +2,22 @@
 // Copyright (C) 2026 The Zakat Calculator authors
 
 #include "app/frmzakat.h"
+#include "app/helppages.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFile>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 // What the program adds around the windows' designs: copying and printing a
-// computation, the keys and the about box, used as a user uses them.
+// computation, the keys, help and the about box, used as a user uses them.
 class DesktopActionsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -27,7 +31,9 @@ private slots:
     void keysDoWhatBackAndExitDo_data();
     void keysDoWhatBackAndExitDo();
     void noKeyActsWhileAMessageBoxIsOpen();
+    void helpOpensBesideItsWindowWithoutBlockingIt();
     void theContactLineOpensTheAboutBox();
+    void theReadmeSaysWhatTheHelpSays();
 };
 
 namespace {
@@ -337,6 +343,42 @@ void DesktopActionsTest::noKeyActsWhileAMessageBoxIsOpen()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }
 
+void DesktopActionsTest::helpOpensBesideItsWindowWithoutBlockingIt()
+{
+    OpenedWindow w(&frmzakat::Command2);
+    QTest::keyClick(keyTarget(w.window), Qt::Key_F1);
+    const QList<QWidget *> helps = openWindows(QStringLiteral("help"));
+    QCOMPARE(helps.size(), 1);
+    QWidget *help = helps.first();
+    QCOMPARE(help->windowModality(), Qt::NonModal);
+    QCOMPARE(help->layoutDirection(), Qt::RightToLeft);
+    auto *text = control<QTextBrowser>(help, QStringLiteral("helpText"));
+    QTRY_COMPARE(QApplication::focusWidget(), text);
+    QVERIFY(text->toPlainText().contains(QStringLiteral("ثمن الجرام بالعملة")));
+    QVERIFY(!text->accessibleName().isEmpty());
+    QVERIFY(!text->accessibleDescription().isEmpty());
+    // The keys scroll it.
+    QVERIFY(text->verticalScrollBar()->maximum() > 0);
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(text->verticalScrollBar()->value() > 0);
+
+    // The calculator goes on working while its help is open.
+    runSteps(w.window, kGoldSteps);
+    QCOMPARE(w.label("Label11")->text(), QStringLiteral("6250"));
+    QVERIFY(help->isVisible());
+    // F1 again brings the same help forward; Esc in it closes it.
+    QTest::keyClick(keyTarget(w.window), Qt::Key_F1);
+    QCOMPARE(openWindows(QStringLiteral("help")), QList<QWidget *>{help});
+    QTest::keyClick(text, Qt::Key_Escape);
+    QVERIFY(openWindows(QStringLiteral("help")).isEmpty());
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
+    // Help goes with its window.
+    QTest::keyClick(keyTarget(w.window), Qt::Key_F1);
+    QCOMPARE(openWindows(QStringLiteral("help")).size(), 1);
+    press(w.button("Command7"));
+    QVERIFY(openWindows(QStringLiteral("help")).isEmpty());
+}
+
 void DesktopActionsTest::theContactLineOpensTheAboutBox()
 {
     OpenedWindow w;
@@ -367,6 +409,35 @@ void DesktopActionsTest::theContactLineOpensTheAboutBox()
     QTest::keyClick(w.menu->Command6, Qt::Key_Tab);
     QTRY_COMPARE(QApplication::focusWidget(), link);
     QCOMPARE(w.boxes.during([&] { QTest::keyClick(link, Qt::Key_Return); }), clicked);
+}
+
+void DesktopActionsTest::theReadmeSaysWhatTheHelpSays()
+{
+    // The README's Arabic how-to section: each page's title, then its steps
+    // as a numbered list, in the help's order.
+    QFile readme(QStringLiteral(ZAKAT_README));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(readme.readAll()).split(u'\n');
+    const qsizetype start = lines.indexOf(QStringLiteral("## طريقة الاستعمال"));
+    QVERIFY(start >= 0);
+    QList<HelpPage> written;
+    for (qsizetype i = start + 1; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        if (line.startsWith(QStringLiteral("## ")) || line.startsWith(QStringLiteral("</div>")))
+            break;
+        if (line.startsWith(QStringLiteral("### ")))
+            written.append({QString(), line.mid(4), {}});
+        const qsizetype dot = line.indexOf(QStringLiteral(". "));
+        if (!written.isEmpty() && dot > 0 && line.left(dot).toInt() == written.last().steps.size() + 1)
+            written.last().steps.append(line.mid(dot + 2));
+    }
+    QList<HelpPage> shown = helpPages();
+    shown.append(keysHelp());
+    QCOMPARE(written.size(), shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QCOMPARE(written[i].title, shown[i].title);
+        QCOMPARE(written[i].steps, shown[i].steps);
+    }
 }
 
 ZAKAT_GUI_TEST_MAIN(DesktopActionsTest)

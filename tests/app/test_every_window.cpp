@@ -11,10 +11,11 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QSet>
+#include <QTextEdit>
 
 // What holds for every window of the program: each is opened from the menu
-// as the user opens it (the about box from the menu's contact line), and
-// looked at as a whole.
+// as the user opens it (help with F1 on each window, the about box from the
+// menu's contact line), and looked at as a whole.
 class EveryWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -49,6 +50,15 @@ void EveryWindowTest::initTestCase()
                 m_windows << window;
     }
     QVERIFY(m_windows.size() >= 3); // the menu, gold and silver at least
+    const QList<QWidget *> designed = m_windows;
+    for (QWidget *window : designed) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_F1);
+        auto *help = window->findChild<QWidget *>(QStringLiteral("help"));
+        QVERIFY2(help && help->isVisible(), qPrintable(window->objectName()));
+        m_windows << help;
+    }
 }
 
 void EveryWindowTest::cleanupTestCase()
@@ -59,8 +69,12 @@ void EveryWindowTest::cleanupTestCase()
 void EveryWindowTest::addWindowRows()
 {
     QTest::addColumn<QWidget *>("window");
-    for (QWidget *window : m_windows)
-        QTest::newRow(qPrintable(window->objectName())) << window;
+    for (QWidget *window : m_windows) {
+        QString name = window->objectName();
+        if (window->parentWidget())
+            name += QStringLiteral(" of ") + window->parentWidget()->objectName();
+        QTest::newRow(qPrintable(name)) << window;
+    }
 }
 
 namespace {
@@ -68,7 +82,8 @@ namespace {
 void checkNames(QWidget *window)
 {
     const QString windowName = window->objectName();
-    QVERIFY2(windowName.startsWith(QStringLiteral("frmzakat")) || windowName == QStringLiteral("about"),
+    QVERIFY2(windowName.startsWith(QStringLiteral("frmzakat")) || windowName == QStringLiteral("help")
+                 || windowName == QStringLiteral("about"),
              qPrintable(windowName));
     QSet<QString> names;
     for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -86,6 +101,8 @@ void checkAccessibleNames(QWidget *window)
         controls << field;
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         controls << button;
+    for (QTextEdit *text : window->findChildren<QTextEdit *>())
+        controls << text;
     QVERIFY(!controls.isEmpty());
     for (QWidget *control : controls) {
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));

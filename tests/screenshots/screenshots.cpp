@@ -20,9 +20,10 @@
 namespace {
 
 struct Step {
-    enum Kind { Type, Press } kind;
+    enum Kind { Type, Press, Key } kind;
     QString control;
     QString text;
+    QKeySequence key;
 };
 
 struct Scene {
@@ -30,16 +31,22 @@ struct Scene {
     QString menuButton;  // the menu button that opens the window; empty for the menu itself
     QString window;      // the window's object name
     QList<Step> steps;
+    QString pictured = QString(); // the window pictured, when the steps open another
 };
 
 Step type(const char *field, const QString &text)
 {
-    return {Step::Type, QString::fromLatin1(field), text};
+    return {Step::Type, QString::fromLatin1(field), text, QKeySequence()};
 }
 
 Step click(const char *button)
 {
-    return {Step::Press, QString::fromLatin1(button), QString()};
+    return {Step::Press, QString::fromLatin1(button), QString(), QKeySequence()};
+}
+
+Step key(const QKeySequence &sequence)
+{
+    return {Step::Key, QString(), QString(), sequence};
 }
 
 QList<Scene> scenes()
@@ -67,6 +74,8 @@ QList<Scene> scenes()
           click("Command3")}},
         {QStringLiteral("frmzakat5"), QStringLiteral("Command5"), QStringLiteral("frmzakat5"),
          {type("Text1", QStringLiteral("1000")), click("Option2")}},
+        {QStringLiteral("help"), QStringLiteral("Command2"), QStringLiteral("frmzakat4"),
+         {key(QKeySequence(Qt::Key_F1))}, QStringLiteral("help")},
     };
 }
 
@@ -100,7 +109,10 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
     if (!QTest::qWaitForWindowExposed(window))
         return false;
     for (const Step &step : scene.steps) {
-        if (step.kind == Step::Type) {
+        if (step.kind == Step::Key) {
+            QWidget *focused = window->focusWidget();
+            QTest::keySequence(focused ? focused : window, step.key);
+        } else if (step.kind == Step::Type) {
             auto *field = window->findChild<QLineEdit *>(step.control);
             if (!field)
                 return false;
@@ -115,12 +127,19 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
             press(button);
         }
     }
+    QWidget *pictured = window;
+    if (!scene.pictured.isEmpty()) {
+        const auto opened = openWindows(scene.pictured);
+        if (opened.size() != 1 || !QTest::qWaitForWindowExposed(opened.first()))
+            return false;
+        pictured = opened.first();
+    }
     // No blinking caret or focus frame: the same window always gives the same picture.
-    if (QWidget *focused = window->focusWidget())
+    if (QWidget *focused = pictured->focusWidget())
         focused->clearFocus();
     QApplication::processEvents();
     const QString path = folder.filePath(scene.file + QStringLiteral(".png"));
-    if (!window->grab().save(path))
+    if (!pictured->grab().save(path))
         return false;
     std::printf("wrote %s\n", qPrintable(path));
     if (window != menu) {
