@@ -3,22 +3,28 @@
 
 #include "app/frmzakat.h"
 
+#include "app/about.h"
 #include "livestock/frmzakat1.h"
 #include "money/frmzakat2.h"
 #include "money/frmzakat3.h"
 #include "money/frmzakat4.h"
 #include "produce/frmzakat5.h"
 #include "ui/calculator.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
+#include "ui/summary.h"
 #include "ui/window.h"
+
+#include <QAction>
 
 namespace {
 const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
-const QString kTitle = QStringLiteral("حساب الزكاة");
 const QString kDisclaimer = QStringLiteral(
     "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا  حتى نقوم بتصحيحه مشكورين");
 const QString kCredit = QStringLiteral("صدقة جارية");
 const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم عبر صفحة المشروع");
+const QString kAboutText = QStringLiteral("عن البرنامج");
+const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
 } // namespace
 
 frmzakat::frmzakat()
@@ -28,15 +34,18 @@ frmzakat::frmzakat()
                 Colour::MenuMaroon, true, windowFont);
 
     const QFont disclaimerFont = designFont(Face::SimplifiedArabic, 14.25, Bold);
-    Label1 = new DesignLabel(this, QStringLiteral("Label1"), kTitle, twips(6480, 120, 4215, 1095),
-                             designFont(Face::Arial, 24), Colour::White, Align::Centre);
+    Label1 = new DesignLabel(this, QStringLiteral("Label1"), kProgramName,
+                             twips(6480, 120, 4215, 1095), designFont(Face::Arial, 24),
+                             Colour::White, Align::Centre);
     Label3 = new DesignLabel(this, QStringLiteral("Label3"), kDisclaimer, twips(0, 600, 5295, 1935),
                              disclaimerFont, Colour::White, Align::Centre);
     Label2 = new DesignLabel(this, QStringLiteral("Label2"), kCredit, twips(480, 5640, 4215, 855),
                              designFont(Face::SimplifiedArabic, 24, Bold), Colour::White,
                              Align::Centre);
-    Label4 = new DesignLabel(this, QStringLiteral("Label4"), kContact, twips(780, 2760, 3615, 1215),
-                             disclaimerFont, Colour::White, Align::Centre);
+    Label4 = new LinkLabel(this, QStringLiteral("Label4"), kContact, twips(780, 2760, 3615, 1215),
+                           disclaimerFont, Colour::White, Align::Centre);
+    Label4->setAccessibleDescription(kAboutDescription);
+    Label4->setHandler([this] { showAbout(this, Label2->text()); });
 
     auto button = [&](const char *name, const QString &text, int top) {
         return new CommandButton(this, QString::fromLatin1(name), text,
@@ -58,6 +67,12 @@ frmzakat::frmzakat()
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
                        QStringLiteral("Command3"), QStringLiteral("Command4"),
                        QStringLiteral("Command5"), QStringLiteral("Command6")});
+    // The link comes after the design's own tab order.
+    QWidget::setTabOrder(Command6, Label4);
+
+    auto *about = new QAction(kAboutText, this);
+    connect(about, &QAction::triggered, this, [this] { Label4->open(); });
+    addProgramActions(this, [this] { Command6_Click(); }, {about});
 }
 
 void frmzakat::Command1_Click()

@@ -6,6 +6,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/linklabel.h"
 
 #include <QPointer>
 
@@ -31,7 +32,7 @@ public:
     DesignLabel *Label1;
     DesignLabel *Label3;
     DesignLabel *Label2;
-    DesignLabel *Label4;
+    LinkLabel *Label4; // opens the about box
     CommandButton *Command1;
     CommandButton *Command2;
     CommandButton *Command3;

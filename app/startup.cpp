@@ -4,7 +4,9 @@
 #include "app/startup.h"
 
 #include "app/frmzakat.h"
+#include "app/helpwindow.h"
 #include "app/windowicon.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
@@ -35,6 +37,7 @@ void prepareApplication(QApplication &application)
     Q_INIT_RESOURCE(icons); // the icons live in a static library
     registerFontSubstitutes();
     loadQtArabic(application);
+    setHelpOpener(showHelpFor); // the windows below app/ reach help through it
     // Fusion paints the fields in the colours the windows give them, whatever
     // the desktop's own style; the buttons draw their own faces.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -8,6 +8,7 @@
 #include "livestock/cattle.h"
 #include "livestock/sheep.h"
 #include "ui/calculator.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
 #include "ui/window.h"
@@ -28,6 +29,10 @@ const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .
 // The animals whose notes the note lines show, as the notes panel names them.
 const QString kCamels = QStringLiteral("الإبل");
 const QString kCattle = QStringLiteral("البقر");
+
+// What the window computes, as its summary is headed; the window's caption
+// names only the animals.
+const QString kSummaryHeading = QStringLiteral("زكاة سائمة الأنعام");
 
 constexpr int kCountMaxLength = 9; // typed characters in each count field
 
@@ -163,6 +168,8 @@ frmzakat1::frmzakat1()
                        QStringLiteral("Command6"), twips(720, 7320, 1935, 735), Colour::Green);
     Command7 = backAndExit.back;
     Command6 = backAndExit.exit;
+    addCalculatorActions(this, backAndExit, [this] { return summary(); },
+                         {lbl1, lbl11, lbl13, lbl14, lbl2, lbl21, lbl3, lbl31, lbl33, lbl34});
 
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });
@@ -255,4 +262,42 @@ void frmzakat1::showNotesWhole()
     if (!m_notesPanel)
         m_notesPanel = new NotesPanel(this);
     m_notesPanel->showNotes(m_notesAbout, notesShown());
+}
+
+ComputationSummary frmzakat1::summary() const
+{
+    struct Panel {
+        DesignLabel *heading;
+        EntryField *count;
+        DesignLabel *countCaption;
+        DesignLabel *dueCaption;
+        std::array<std::pair<DesignLabel *, DesignLabel *>, 2> rows; // count, kind
+    };
+    const Panel panels[] = {
+        {lbla1_0, Text1, Label1[0], Label1[1], {{{lbl1, lbl11}, {lbl13, lbl14}}}},
+        {lbla1_1, Text2, Label1[11], Label1[4], {{{lbl2, lbl21}, {nullptr, nullptr}}}},
+        {lbla1_2, Text3, Label1[10], Label1[7], {{{lbl3, lbl31}, {lbl33, lbl34}}}},
+    };
+    ComputationSummary summary;
+    summary.heading = kSummaryHeading;
+    for (const Panel &panel : panels) {
+        if (!showsNumber(panel.count->text()))
+            continue;
+        summary.addLine(panel.heading->text());
+        summary.add(panel.countCaption->text(), panel.count->text());
+        // A row shows animals due; an empty row's count is "000" or dots.
+        for (const auto &[count, kind] : panel.rows)
+            if (count && readNumber(count->text()).value_or(0) > 0)
+                summary.add(panel.dueCaption->text(), count->text(), kind->text());
+    }
+    QStringList notes;
+    for (const NoteLine *note : {lbl15, lbl16, lbl17, lbl18, lbl19})
+        if (showsWords(note->text()))
+            notes << note->text();
+    if (!notes.isEmpty()) {
+        summary.addLine(Label1[12]->text());
+        for (const QString &note : notes)
+            summary.addLine(note);
+    }
+    return summary;
 }

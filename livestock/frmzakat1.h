@@ -9,6 +9,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/summary.h"
 
 #include <QPointer>
 
@@ -33,6 +34,9 @@ public:
     // The notes the note lines show, whole, in a panel of their own (a click
     // on a note line, or F2).
     void showNotesWhole();
+
+    // What the window shows of its computations, for copying and printing.
+    ComputationSummary summary() const;
 
     // Camel panel.
     DesignLabel *lbla1_0;

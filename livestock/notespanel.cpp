@@ -25,7 +25,7 @@ const QString kClose = QStringLiteral("إغلاق");
 } // namespace
 
 NotesPanel::NotesPanel(QWidget *livestockWindow)
-    : QWidget(livestockWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(livestockWindow, Qt::Window)
 {
     setObjectName(QStringLiteral("notesPanel"));
     setLayoutDirection(Qt::RightToLeft);

@@ -3,10 +3,16 @@
 
 #include "money/breakdownview.h"
 
+#include "core/numbers.h"
 #include "money/breakdown.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/summary.h"
+
+#include <QStringList>
+
+#include <utility>
 
 void showBreakdown(const BreakdownControls &controls)
 {
@@ -23,4 +29,18 @@ void showBreakdown(const BreakdownControls &controls)
     controls.thousandName->setVisible(parts->showThousandName);
     controls.unitName->setVisible(parts->showUnitName);
     controls.hundredthName->setVisible(parts->showHundredthName);
+}
+
+QString breakdownText(const BreakdownControls &controls)
+{
+    const std::pair<QString, DesignLabel *> rows[] = {
+        {controls.millions->text(), controls.millionName},
+        {controls.thousands->text(), controls.thousandName},
+        {controls.units->text(), controls.unitName},
+        {controls.hundredths->text(), controls.hundredthName}};
+    QStringList shown;
+    for (const auto &[number, name] : rows)
+        if (!name->isHidden() && !trimBlanks(number).isEmpty())
+            shown << trimBlanks(number) << readable(name->text());
+    return shown.join(u' ');
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+class QString;
+
 class DesignLabel;
 class EntryField;
 
@@ -25,3 +27,7 @@ struct BreakdownControls {
 // number into the boxes and shows the unit names that apply. Does nothing
 // when the amount label holds no number.
 void showBreakdown(const BreakdownControls &controls);
+
+// The rows of the breakdown that show, as one line: each number with its
+// unit name ("6 ألف 250 ريال أوجنيه 0 هللة أو قرش"); empty when none shows.
+QString breakdownText(const BreakdownControls &controls);

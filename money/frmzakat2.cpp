@@ -7,6 +7,7 @@
 #include "money/cashzakat.h"
 #include "money/zakatconstants.h"
 #include "ui/calculator.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
 #include "ui/window.h"
@@ -28,6 +29,15 @@ const QString kAmountNotNumber = QStringLiteral(" ادخل ارقام فقط");
 const QString kAmountTooLarge = QStringLiteral(" الحد الاقصى المسموح به 80 مليار ");
 const QString kMilliardsTooLarge = QStringLiteral("الحد الاقصى 80 مليار");
 const QString kNoticeTitle = QStringLiteral(" تنبيه  ");
+
+// The summary's own captions: the due's caption with the blank the window's
+// lacks, the values the price panel shows without a caption, and what the
+// nisab is shown for.
+const QString kDueCaption = QStringLiteral("مقدار الزكاة الواجبة بنفس العملة");
+const QString kGoldValueCaption = QStringLiteral("قيمة %1 جرام من الذهب");
+const QString kSilverValueCaption = QStringLiteral("قيمة %1 درهم من الفضة");
+const QString kNisabForJudgement =
+    QStringLiteral("النصاب معروض لتقدير المستخدم، ولا يقارن «احسب» المبلغ به");
 
 // Typed characters of each field.
 constexpr int kAmountMaxLength = 11;
@@ -277,6 +287,8 @@ frmzakat2::frmzakat2()
                        QStringLiteral("Command6"), twips(360, 7560, 2055, 735), Colour::Olive);
     Command7 = backAndExit.back;
     Command6 = backAndExit.exit;
+    addCalculatorActions(this, backAndExit, [this] { return summary(); },
+                         {lbl3, Label2, Label3, Label4, Label17, Label18, Label20});
 
     m_breakdown = {lbl3, Label1[14], Label5, Label2, Label3, Label4,
                    Text4, Label6,    Label8, Label7, Label9};
@@ -424,4 +436,36 @@ void frmzakat2::Command1_Click()
 void frmzakat2::Command4_Click()
 {
     showBreakdown(m_breakdown);
+}
+
+ComputationSummary frmzakat2::summary() const
+{
+    ComputationSummary summary;
+    summary.heading = readable(lbla1_2->text());
+    if (Option2->isChecked()) {
+        const std::pair<EntryField *, DesignLabel *> parts[] = {
+            {Text1, Label10}, {Text2, Label11}, {Text5, Label12}, {Text6, Label13}};
+        for (const auto &[part, name] : parts)
+            if (showsNumber(part->text()))
+                summary.add(name->text(), part->text());
+    }
+    if (showsNumber(Text3->text()))
+        summary.add(Label1[10]->text(), Text3->text());
+    if (showsNumber(lbl3->text()) || lbl3->text() == kTooSmall)
+        summary.add(kDueCaption, lbl3->text());
+    if (showsNumber(lbl3->text()))
+        summary.addLine(breakdownText(m_breakdown));
+
+    const bool pricesGiven = readNumber(Text7->text()).value_or(0) != 0
+        || readNumber(Text8->text()).value_or(0) != 0;
+    if (pricesGiven) {
+        summary.add(Label15->text(), Text7->text());
+        summary.add(kGoldValueCaption.arg(numberText(Zakat::kGoldNisabGrams)), Label17->text());
+        summary.add(Label16->text(), Text8->text());
+        summary.add(kSilverValueCaption.arg(numberText(Zakat::kSilverNisabDirhams)),
+                    Label18->text());
+        summary.add(Label1[12]->text(), Label20->text());
+        summary.addLine(kNisabForJudgement);
+    }
+    return summary;
 }

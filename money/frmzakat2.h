@@ -7,6 +7,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/summary.h"
 
 #include <array>
 
@@ -28,6 +29,9 @@ public:
     void Text8_Change();    // silver price: value of the silver nisab
     void Command1_Click();  // the nisab (hidden button)
     void Command4_Click();  // the breakdown (hidden button)
+
+    // What the window shows of its computation, for copying and printing.
+    ComputationSummary summary() const;
 
     DesignLabel *lbla1_2;
     std::array<DesignLabel *, 15> Label1{}; // Label1(0) .. Label1(14); not every index exists

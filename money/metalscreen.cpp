@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "money/metalzakat.h"
 #include "ui/calculator.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
 #include "ui/window.h"
@@ -24,6 +25,9 @@ const QString kMillionName = QStringLiteral("مليون ");
 const QString kThousandName = QStringLiteral("ألف ");
 const QString kUnitName = QStringLiteral("ريال أوجنيه");
 const QString kHundredthName = QStringLiteral("هللة أو قرش");
+
+// The value in money has no caption of its own; the button that computes it names it.
+const QString kValueCaption = QStringLiteral("القيمة بالاوراق النقدية");
 
 const QString kQuantityTitle = QStringLiteral(" تنبيه  ");
 const QString kPriceTitle = QStringLiteral("تنبيه ");
@@ -127,6 +131,8 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
                        d.exit, Colour::Periwinkle);
     Command7 = backAndExit.back;
     Command2 = backAndExit.exit;
+    addCalculatorActions(this, backAndExit, [this] { return summary(); },
+                         {lbl11, lbl15, Label11, Label12, Label13, Label14});
     // A screen reader announces each field by the caption beside it.
     Text1->setAccessibleName(trimBlanks(d.quantityCaption.text));
     Text5->setAccessibleName(trimBlanks(d.priceCaption.text));
@@ -201,6 +207,25 @@ void MetalScreen::Command5_Click()
 void MetalScreen::Command6_Click()
 {
     showBreakdown(m_breakdown);
+}
+
+ComputationSummary MetalScreen::summary() const
+{
+    ComputationSummary summary;
+    summary.heading = readable(lbla1_0->text());
+    if (showsNumber(Text1->text()))
+        summary.add(Label1[0]->text(), Text1->text());
+    if (showsNumber(lbl11->text()))
+        summary.add(Label1[1]->text(), lbl11->text(), Label10->text());
+    if (showsWords(lbl15->text()))
+        summary.addLine(lbl15->text()); // the nisab, below it
+    if (showsNumber(Text5->text()))
+        summary.add(Label1[2]->text(), Text5->text());
+    if (showsNumber(Label11->text())) {
+        summary.add(kValueCaption, Label11->text());
+        summary.addLine(breakdownText(m_breakdown));
+    }
+    return summary;
 }
 
 void MetalScreen::clearResults(bool keepDue)

@@ -8,6 +8,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/summary.h"
 
 #include <QStringList>
 
@@ -77,6 +78,9 @@ public:
     void Command6_Click();
     void Text1_Change();
     void Text5_Change();
+
+    // What the window shows of its computation, for copying and printing.
+    ComputationSummary summary() const;
 
     DesignLabel *lbla1_0;
     std::array<DesignLabel *, 4> Label1;

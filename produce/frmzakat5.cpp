@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "ui/calculator.h"
+#include "ui/desktopactions.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
 #include "ui/window.h"
@@ -30,6 +31,9 @@ const QString kNoYearNote = QStringLiteral("3- لا يشترط ان يحول ا�
 const QString kInKindNote = QStringLiteral("4-هذه الاصناف تزكى من جنسها ولاتخرج القيمة نقدا");
 const QString kFoundPropertyNote = QStringLiteral("5- ما وجد من دفن المسلمين  فهو لقطة  وليس من الركاز ");
 const QString kRatesNote = QStringLiteral("6- فيما يشرب بلا مئونة العشر وفيما يشرب بمئونة نصف العشر  وفي الركاز الخمس");
+
+// The summary names the quantity plainly; the window's caption asks for it.
+const QString kQuantityName = QStringLiteral("الكمية");
 
 const QString kWarningTitle = QStringLiteral(" تنبيه  ");
 
@@ -117,6 +121,7 @@ frmzakat5::frmzakat5()
                        QStringLiteral("Command6"), twips(480, 7440, 1815, 735), Colour::Green);
     Command7 = backAndExit.back;
     Command6 = backAndExit.exit;
+    addCalculatorActions(this, backAndExit, [this] { return summary(); }, {lbl1, lbla});
 
     Command1->setHandler([this] { Command1_Click(); });
     // An option's handler runs when it becomes the chosen one, by mouse or
@@ -170,6 +175,24 @@ void frmzakat5::Option2_Click()
 void frmzakat5::Option3_Click()
 {
     chooseRate(ProduceKind::Treasure);
+}
+
+ComputationSummary frmzakat5::summary() const
+{
+    ComputationSummary summary;
+    summary.heading = readable(lbla1->text());
+    for (const OptionButton *option : {Option1, Option2, Option3})
+        if (option->isChecked())
+            summary.addLine(option->text());
+    if (showsNumber(Text1->text()))
+        summary.add(kQuantityName, Text1->text());
+    if (showsNumber(lbl1->text())) {
+        const QString rate = readable(lbla->text());
+        summary.add(readable(Label1[1]->text()) + QStringLiteral(" (%1)").arg(rate), lbl1->text(),
+                    Label10->text());
+        summary.addLine(Label1[2]->text()); // the measure the share is given in
+    }
+    return summary;
 }
 
 ProduceKind frmzakat5::chosenKind() const

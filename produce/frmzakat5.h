@@ -7,6 +7,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/summary.h"
 
 #include <array>
 
@@ -22,6 +23,9 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
+
+    // What the window shows of its computation, for copying and printing.
+    ComputationSummary summary() const;
 
     DesignLabel *lbla1;
     OptionButton *Option1;

@@ -67,8 +67,14 @@ bool DesignLabel::event(QEvent *event)
     return QLabel::event(event);
 }
 
-void DesignLabel::paintEvent(QPaintEvent *)
+void DesignLabel::paintEvent(QPaintEvent *event)
 {
+    if (hasSelectedText()) {
+        // While text is selected in it, the label shows the selection where
+        // the mouse finds it; without a selection it draws its text its own way.
+        QLabel::paintEvent(event);
+        return;
+    }
     QPainter painter(this);
     painter.setLayoutDirection(layoutDirection()); // the paragraph reads in the label's direction
     painter.setFont(fittedFont());

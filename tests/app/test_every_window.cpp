@@ -11,9 +11,11 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QSet>
+#include <QTextEdit>
 
 // What holds for every window of the program: each is opened from the menu
-// as the user opens it, and looked at as a whole.
+// as the user opens it (help with F1 on each window, the about box from the
+// menu's contact line), and looked at as a whole.
 class EveryWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +27,7 @@ private slots:
     void fieldsAndButtonsHaveAccessibleNames();
     void labelsShowTheirWholeDesignText_data();
     void labelsShowTheirWholeDesignText();
+    void theAboutBoxPassesTheSameChecks();
 
 private:
     void addWindowRows();
@@ -47,6 +50,15 @@ void EveryWindowTest::initTestCase()
                 m_windows << window;
     }
     QVERIFY(m_windows.size() >= 3); // the menu, gold and silver at least
+    const QList<QWidget *> designed = m_windows;
+    for (QWidget *window : designed) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_F1);
+        auto *help = window->findChild<QWidget *>(QStringLiteral("help"));
+        QVERIFY2(help && help->isVisible(), qPrintable(window->objectName()));
+        m_windows << help;
+    }
 }
 
 void EveryWindowTest::cleanupTestCase()
@@ -57,19 +69,22 @@ void EveryWindowTest::cleanupTestCase()
 void EveryWindowTest::addWindowRows()
 {
     QTest::addColumn<QWidget *>("window");
-    for (QWidget *window : m_windows)
-        QTest::newRow(qPrintable(window->objectName())) << window;
+    for (QWidget *window : m_windows) {
+        QString name = window->objectName();
+        if (window->parentWidget())
+            name += QStringLiteral(" of ") + window->parentWidget()->objectName();
+        QTest::newRow(qPrintable(name)) << window;
+    }
 }
 
-void EveryWindowTest::everyControlHasItsDesignName_data()
-{
-    addWindowRows();
-}
+namespace {
 
-void EveryWindowTest::everyControlHasItsDesignName()
+void checkNames(QWidget *window)
 {
-    QFETCH(QWidget *, window);
-    QVERIFY(window->objectName().startsWith(QStringLiteral("frmzakat")));
+    const QString windowName = window->objectName();
+    QVERIFY2(windowName.startsWith(QStringLiteral("frmzakat")) || windowName == QStringLiteral("help")
+                 || windowName == QStringLiteral("about"),
+             qPrintable(windowName));
     QSet<QString> names;
     for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString name = control->objectName();
@@ -79,19 +94,15 @@ void EveryWindowTest::everyControlHasItsDesignName()
     }
 }
 
-void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames_data()
+void checkAccessibleNames(QWidget *window)
 {
-    addWindowRows();
-}
-
-void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
-{
-    QFETCH(QWidget *, window);
     QList<QWidget *> controls;
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
         controls << field;
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         controls << button;
+    for (QTextEdit *text : window->findChildren<QTextEdit *>())
+        controls << text;
     QVERIFY(!controls.isEmpty());
     for (QWidget *control : controls) {
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
@@ -101,14 +112,8 @@ void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
     }
 }
 
-void EveryWindowTest::labelsShowTheirWholeDesignText_data()
+void checkLabelsFit(QWidget *window)
 {
-    addWindowRows();
-}
-
-void EveryWindowTest::labelsShowTheirWholeDesignText()
-{
-    QFETCH(QWidget *, window);
     for (DesignLabel *label : window->findChildren<DesignLabel *>()) {
         if (label->isHidden() || label->text().isEmpty())
             continue;
@@ -125,6 +130,59 @@ void EveryWindowTest::labelsShowTheirWholeDesignText()
                                 .arg(bounds.width())
                                 .arg(bounds.height())));
     }
+}
+
+} // namespace
+
+void EveryWindowTest::everyControlHasItsDesignName_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::everyControlHasItsDesignName()
+{
+    QFETCH(QWidget *, window);
+    checkNames(window);
+}
+
+void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
+{
+    QFETCH(QWidget *, window);
+    checkAccessibleNames(window);
+}
+
+void EveryWindowTest::labelsShowTheirWholeDesignText_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::labelsShowTheirWholeDesignText()
+{
+    QFETCH(QWidget *, window);
+    checkLabelsFit(window);
+}
+
+void EveryWindowTest::theAboutBoxPassesTheSameChecks()
+{
+    auto *menu = qobject_cast<frmzakat *>(m_windows.first());
+    QVERIFY(menu);
+    MessageBoxRecorder boxes;
+    bool checked = false;
+    boxes.whileOpen = [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
+        checkNames(about);
+        checkAccessibleNames(about);
+        checkLabelsFit(about);
+        checked = true;
+    };
+    QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->Label4, Qt::LeftButton); }).size(), 1);
+    QVERIFY(checked);
 }
 
 ZAKAT_GUI_TEST_MAIN(EveryWindowTest)

@@ -25,6 +25,7 @@ struct Step {
     enum Kind { Type, Press, Key } kind;
     QString control;
     QString text;
+    QKeySequence key;
 };
 
 struct Scene {
@@ -38,18 +39,19 @@ struct Scene {
 
 Step type(const char *field, const QString &text)
 {
-    return {Step::Type, QString::fromLatin1(field), text};
+    return {Step::Type, QString::fromLatin1(field), text, QKeySequence()};
 }
 
 Step click(const char *button)
 {
-    return {Step::Press, QString::fromLatin1(button), QString()};
+    return {Step::Press, QString::fromLatin1(button), QString(), QKeySequence()};
 }
 
-Step key(const char *sequence)
+Step key(const QKeySequence &sequence)
 {
-    return {Step::Key, QString(), QString::fromLatin1(sequence)};
+    return {Step::Key, QString(), QString(), sequence};
 }
+
 
 QList<Scene> scenes()
 {
@@ -77,10 +79,12 @@ QList<Scene> scenes()
         {QStringLiteral("frmzakat5"), QStringLiteral("Command5"), QStringLiteral("frmzakat5"),
          {type("Text1", QStringLiteral("1000")), click("Option2")}},
         {QStringLiteral("notes-panel"), QStringLiteral("Command1"), QStringLiteral("frmzakat1"),
-         {type("Text1", QStringLiteral("250")), click("Command1"), key("F2")},
+         {type("Text1", QStringLiteral("250")), click("Command1"), key(QKeySequence(Qt::Key_F2))},
          QStringLiteral("notesPanel")},
         {QStringLiteral("context-menu"), QStringLiteral("Command2"), QStringLiteral("frmzakat4"),
          {type("Text1", QStringLiteral("1000"))}, QString(), QStringLiteral("Text1")},
+        {QStringLiteral("help"), QStringLiteral("Command2"), QStringLiteral("frmzakat4"),
+         {key(QKeySequence(Qt::Key_F1))}, QStringLiteral("help")},
     };
 }
 
@@ -138,7 +142,10 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
     if (!QTest::qWaitForWindowExposed(window))
         return false;
     for (const Step &step : scene.steps) {
-        if (step.kind == Step::Type) {
+        if (step.kind == Step::Key) {
+            QWidget *focused = window->focusWidget();
+            QTest::keySequence(focused ? focused : window, step.key);
+        } else if (step.kind == Step::Type) {
             auto *field = window->findChild<QLineEdit *>(step.control);
             if (!field)
                 return false;
@@ -151,17 +158,14 @@ bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
             if (!button)
                 return false;
             press(button);
-        } else {
-            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
-            const QKeySequence sequence(step.text);
-            QTest::keyClick(target, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
         }
     }
     QWidget *pictured = window;
     if (!scene.pictured.isEmpty()) {
-        pictured = window->findChild<QWidget *>(scene.pictured);
-        if (!pictured || !QTest::qWaitForWindowExposed(pictured))
+        const auto opened = openWindows(scene.pictured);
+        if (opened.size() != 1 || !QTest::qWaitForWindowExposed(opened.first()))
             return false;
+        pictured = opened.first();
     }
     // No blinking caret or focus frame: the same window always gives the same picture.
     if (QWidget *focused = pictured->focusWidget())

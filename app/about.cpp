@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "app/about.h"
+
+#include "ui/summary.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+const QString kTitle = QStringLiteral("عن البرنامج");
+const QString kVersion = QStringLiteral("الإصدار %1");
+const QString kLicence = QStringLiteral(
+    "برنامج حر: لك أن تعيد توزيعه وأن تعدّله وفق رخصة جنو العمومية العامة، الإصدار الثالث "
+    "أو أي إصدار لاحق، ويأتي بلا أي ضمان.");
+const QString kResults = QStringLiteral(
+    "النتائج تتبع الأحكام والملاحظات التي تعرضها كل نافذة، وينبغي مراجعتها مع أهل العلم.");
+
+} // namespace
+
+QString aboutText(const QString &creditLine)
+{
+    return QStringList{kProgramName, kVersion.arg(QStringLiteral(ZAKAT_VERSION)), kLicence,
+                       kResults, creditLine}
+        .join(QStringLiteral("\n\n"));
+}
+
+void showAbout(QWidget *over, const QString &creditLine)
+{
+    QMessageBox box(QMessageBox::NoIcon, kTitle, aboutText(creditLine), QMessageBox::Ok, over);
+    box.setObjectName(QStringLiteral("about"));
+    box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(QApplication::windowIcon().pixmap(32, 32));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setLayoutDirection(Qt::RightToLeft);
+    QAbstractButton *ok = box.button(QMessageBox::Ok);
+    ok->setAccessibleName(ok->text().remove(u'&')); // as a screen reader says it
+    box.exec();
+    if (over) // the keyboard goes back where the user was
+        over->window()->activateWindow();
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+// The program's name, as its menu shows it and a printed page heads with it.
+inline const QString kProgramName = QStringLiteral("حساب الزكاة");
+
+// What a calculator window shows of its computation, as plain Arabic text:
+// what the window computes, then one line per entry, result and note shown.
+// Each window writes its own, from its controls and captions.
+struct ComputationSummary {
+    QString heading;
+    QStringList lines;
+
+    // "caption: value unit"; nothing when the value is empty.
+    void add(const QString &caption, const QString &value, const QString &unit = QString());
+    // A line of its own (a note, a panel's name, a breakdown).
+    void addLine(const QString &line);
+
+    // The heading and the lines, one to a line.
+    QString text() const;
+};
+
+// A design text made easy to read on its own: the doubled blanks and the
+// tatweel that stretch it to its place on the window taken out.
+QString readable(const QString &designText);
+
+// Whether a label holds a number rather than a placeholder or nothing.
+bool showsNumber(const QString &text);
+// Whether a label holds words (a note) rather than dots or blanks.
+bool showsWords(const QString &text);
+
+// The page a summary prints as: the program's name and today's date above
+// the summary, right to left.
+void layOutSummary(QTextDocument *document, const ComputationSummary &summary);
+// Prints the summary on the device (a printer, or a PDF file).
+void printSummary(const ComputationSummary &summary, QPagedPaintDevice *device);
