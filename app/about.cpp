@@ -3,6 +3,7 @@
 
 #include "app/about.h"
 
+#include "ui/calculator.h"
 #include "ui/summary.h"
 
 #include <QAbstractButton>
@@ -39,7 +40,8 @@ void showAbout(QWidget *over, const QString &creditLine)
     box.setWindowModality(Qt::ApplicationModal);
     box.setLayoutDirection(Qt::RightToLeft);
     QAbstractButton *ok = box.button(QMessageBox::Ok);
-    ok->setAccessibleName(ok->text().remove(u'&')); // as a screen reader says it
+    ok->setText(kOkText); // the same word as on every warning
+    ok->setAccessibleName(kOkText);
     box.exec();
     if (over) // the keyboard goes back where the user was
         over->window()->activateWindow();

@@ -242,7 +242,7 @@ void frmzakat1::showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLa
         lines[i]->setText(rows.notes[i]);
     m_notesAbout = animal;
     if (m_notesPanel && m_notesPanel->isVisible())
-        m_notesPanel->showNotes(m_notesAbout, notesShown());
+        m_notesPanel->setNotes(m_notesAbout, notesShown()); // the keyboard stays in the field
 }
 
 QStringList frmzakat1::notesShown() const
@@ -261,22 +261,40 @@ void frmzakat1::showNotesWhole()
 {
     if (!m_notesPanel)
         m_notesPanel = new NotesPanel(this);
-    m_notesPanel->showNotes(m_notesAbout, notesShown());
+    m_notesPanel->setNotes(m_notesAbout, notesShown());
+    m_notesPanel->present();
 }
 
 ComputationSummary frmzakat1::summary() const
 {
+    // A panel's rows belong to the count in its field only while they are
+    // what that count gives: a count typed after the last "احسب" has no
+    // result yet, and the summary says so rather than pair it with another's.
+    const auto camels = rowsForEntry(Text1->text(), camelsReset, camelsDue);
+    const auto sheep = rowsForEntry(Text2->text(), sheepReset, sheepDue);
+    const auto cattle = rowsForEntry(Text3->text(), cattleReset, cattleDue);
+    auto shown = [](DesignLabel *count, DesignLabel *kind) {
+        return DueRow{count->text(), kind->text()};
+    };
+    const bool camelsCurrent = camels && camels->first == shown(lbl1, lbl11)
+        && camels->second == shown(lbl13, lbl14);
+    const bool sheepCurrent = sheep && *sheep == shown(lbl2, lbl21);
+    const bool cattleCurrent = cattle && cattle->first == shown(lbl3, lbl31)
+        && cattle->second == shown(lbl33, lbl34);
+
     struct Panel {
         DesignLabel *heading;
         EntryField *count;
         DesignLabel *countCaption;
         DesignLabel *dueCaption;
         std::array<std::pair<DesignLabel *, DesignLabel *>, 2> rows; // count, kind
+        bool current;
     };
     const Panel panels[] = {
-        {lbla1_0, Text1, Label1[0], Label1[1], {{{lbl1, lbl11}, {lbl13, lbl14}}}},
-        {lbla1_1, Text2, Label1[11], Label1[4], {{{lbl2, lbl21}, {nullptr, nullptr}}}},
-        {lbla1_2, Text3, Label1[10], Label1[7], {{{lbl3, lbl31}, {lbl33, lbl34}}}},
+        {lbla1_0, Text1, Label1[0], Label1[1], {{{lbl1, lbl11}, {lbl13, lbl14}}}, camelsCurrent},
+        {lbla1_1, Text2, Label1[11], Label1[4], {{{lbl2, lbl21}, {nullptr, nullptr}}},
+         sheepCurrent},
+        {lbla1_2, Text3, Label1[10], Label1[7], {{{lbl3, lbl31}, {lbl33, lbl34}}}, cattleCurrent},
     };
     ComputationSummary summary;
     summary.heading = kSummaryHeading;
@@ -285,19 +303,33 @@ ComputationSummary frmzakat1::summary() const
             continue;
         summary.addLine(panel.heading->text());
         summary.add(panel.countCaption->text(), panel.count->text());
+        if (!panel.current) {
+            summary.addLine(kNotComputedYet);
+            continue;
+        }
         // A row shows animals due; an empty row's count is "000" or dots.
         for (const auto &[count, kind] : panel.rows)
             if (count && readNumber(count->text()).value_or(0) > 0)
                 summary.add(panel.dueCaption->text(), count->text(), kind->text());
     }
+    // The notes, while they belong to a result the summary shows.
+    const bool notesCurrent = (m_notesAbout == kCamels && camelsCurrent && camels
+                               && camels->notes == notesOnLines())
+        || (m_notesAbout == kCattle && cattleCurrent && cattle
+            && cattle->notes == notesOnLines());
     QStringList notes;
     for (const NoteLine *note : {lbl15, lbl16, lbl17, lbl18, lbl19})
         if (showsWords(note->text()))
             notes << note->text();
-    if (!notes.isEmpty()) {
+    if (notesCurrent && !notes.isEmpty()) {
         summary.addLine(Label1[12]->text());
         for (const QString &note : notes)
             summary.addLine(note);
     }
     return summary;
+}
+
+NoteLines frmzakat1::notesOnLines() const
+{
+    return {lbl15->text(), lbl16->text(), lbl17->text(), lbl18->text(), lbl19->text()};
 }

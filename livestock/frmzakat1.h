@@ -77,6 +77,7 @@ private:
     void showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLabel *firstKind,
                   DesignLabel *secondCount, DesignLabel *secondKind, const QString &animal);
     QStringList notesShown() const;
+    NoteLines notesOnLines() const;
 
     QString m_notesAbout; // the animal whose notes the note lines show
     QPointer<NotesPanel> m_notesPanel;

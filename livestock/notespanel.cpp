@@ -3,6 +3,7 @@
 
 #include "livestock/notespanel.h"
 
+#include "core/numbers.h"
 #include "ui/look.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -72,7 +75,7 @@ NotesPanel::NotesPanel(QWidget *livestockWindow)
     placeBeside(livestockWindow);
 }
 
-void NotesPanel::showNotes(const QString &about, const QStringList &notes)
+void NotesPanel::setNotes(const QString &about, const QStringList &notes)
 {
     const QString title = about.isEmpty() ? kNotes : kNotesAbout.arg(about);
     setWindowTitle(title);
@@ -89,6 +92,10 @@ void NotesPanel::showNotes(const QString &about, const QStringList &notes)
     paragraphs.mergeBlockFormat(format);
     m_text->moveCursor(QTextCursor::Start);
     fitHeight();
+}
+
+void NotesPanel::present()
+{
     if (!isVisible())
         show();
     raise();
@@ -101,7 +108,8 @@ void NotesPanel::fitHeight()
     // Tall enough for every note without scrolling, where the screen allows.
     layout()->activate(); // the text's width as the panel lays it out
     m_text->document()->setTextWidth(m_text->viewport()->width());
-    const int needed = int(m_text->document()->size().height()) + 2 * m_text->frameWidth();
+    const int needed = wholeNumber(std::ceil(m_text->document()->size().height())).value_or(0)
+        + 2 * m_text->frameWidth();
     const int extra = height() - m_text->height();
     int wanted = needed + extra;
     if (const QScreen *screen = this->screen())

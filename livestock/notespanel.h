@@ -19,9 +19,12 @@ class NotesPanel : public QWidget {
 public:
     explicit NotesPanel(QWidget *livestockWindow);
 
-    // Shows the notes, whole, one after the other; "about" names the animal
-    // ("الإبل"), or is empty before any camel or cattle result.
-    void showNotes(const QString &about, const QStringList &notes);
+    // Writes the notes, whole, one after the other; "about" names the animal
+    // ("الإبل"), or is empty before any camel or cattle result. The keyboard
+    // stays where it is.
+    void setNotes(const QString &about, const QStringList &notes);
+    // Brings the panel to the front with the keyboard in its text.
+    void present();
 
     QTextEdit *text() const { return m_text; }
 

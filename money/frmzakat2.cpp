@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -90,6 +91,10 @@ protected:
         EntryField::focusOutEvent(event);
         if (event->reason() == Qt::ActiveWindowFocusReason
             || event->reason() == Qt::PopupFocusReason || !lostFocus)
+            return;
+        // A result label clicked to select its text is none of the window's
+        // controls: the field is left only for one of them.
+        if (qobject_cast<QLabel *>(QApplication::focusWidget()))
             return;
         lostFocus();
         if (event->reason() == Qt::MouseFocusReason && window()->focusWidget() == this)
@@ -442,19 +447,29 @@ ComputationSummary frmzakat2::summary() const
 {
     ComputationSummary summary;
     summary.heading = readable(lbla1_2->text());
+    // Over four fields, the total and its due belong to the fields only while
+    // the fields add up to it: fields typed after the last "احسب" have none yet.
+    bool partsMakeTheTotal = true;
     if (Option2->isChecked()) {
         const std::pair<EntryField *, DesignLabel *> parts[] = {
             {Text1, Label10}, {Text2, Label11}, {Text5, Label12}, {Text6, Label13}};
         for (const auto &[part, name] : parts)
             if (showsNumber(part->text()))
                 summary.add(name->text(), part->text());
+        const auto total =
+            amountOfParts({Text1->text(), Text2->text(), Text5->text(), Text6->text()});
+        partsMakeTheTotal = total && numberText(*total) == Text3->text();
     }
-    if (showsNumber(Text3->text()))
-        summary.add(Label1[10]->text(), Text3->text());
-    if (showsNumber(lbl3->text()) || lbl3->text() == kTooSmall)
-        summary.add(kDueCaption, lbl3->text());
-    if (showsNumber(lbl3->text()))
-        summary.addLine(breakdownText(m_breakdown));
+    if (!partsMakeTheTotal) {
+        summary.addLine(kNotComputedYet);
+    } else {
+        if (showsNumber(Text3->text()))
+            summary.add(Label1[10]->text(), Text3->text());
+        if (showsNumber(lbl3->text()) || lbl3->text() == kTooSmall)
+            summary.add(kDueCaption, lbl3->text());
+        if (showsNumber(lbl3->text()))
+            summary.addLine(breakdownText(m_breakdown));
+    }
 
     const bool pricesGiven = readNumber(Text7->text()).value_or(0) != 0
         || readNumber(Text8->text()).value_or(0) != 0;

@@ -186,7 +186,14 @@ ComputationSummary frmzakat5::summary() const
             summary.addLine(option->text());
     if (showsNumber(Text1->text()))
         summary.add(kQuantityName, Text1->text());
-    if (showsNumber(lbl1->text())) {
+    // The share belongs to the quantity only while it is what the quantity
+    // gives under the chosen kind: one typed after the last "احسب" has none yet.
+    const auto quantity = readNumber(Text1->text());
+    const auto share = quantity ? produceShareText(*quantity, chosenKind()) : std::nullopt;
+    if (showsNumber(lbl1->text()) && (!share || *share != lbl1->text())) {
+        if (quantity)
+            summary.addLine(kNotComputedYet);
+    } else if (showsNumber(lbl1->text())) {
         const QString rate = readable(lbla->text());
         summary.add(readable(Label1[1]->text()) + QStringLiteral(" (%1)").arg(rate), lbl1->text(),
                     Label10->text());

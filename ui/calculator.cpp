@@ -3,8 +3,10 @@
 
 #include "ui/calculator.h"
 
+#include "ui/entryfield.h"
 #include "ui/window.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 void showWarning(QWidget *over, const QString &text, const QString &title)
@@ -14,7 +16,12 @@ void showWarning(QWidget *over, const QString &text, const QString &title)
     box.setWindowModality(Qt::ApplicationModal);
     box.setLayoutDirection(Qt::RightToLeft);
     // As an Arabic desktop words it; Qt's own translation has another word.
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("موافق"));
+    box.button(QMessageBox::Ok)->setText(kOkText);
+    // The field the user was in has its whole text selected when the box
+    // gives the keyboard back, so that typing again replaces the refused
+    // entry rather than extends it.
+    if (auto *field = qobject_cast<EntryField *>(QApplication::focusWidget()))
+        field->selectAllWhenFocusReturns();
     box.exec();
     // The window the box was over takes the keyboard again, so the focus the
     // handler gives next lands where the user is looking.

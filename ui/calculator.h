@@ -13,6 +13,9 @@
 inline const QString kComputeText = QStringLiteral("احسب");
 inline const QString kBackText = QStringLiteral("رجوع");
 inline const QString kExitText = QStringLiteral("خروج من البرنامج");
+// The button of every box the program shows, as an Arabic desktop words it
+// (Qt's own translation has another word).
+inline const QString kOkText = QStringLiteral("موافق");
 inline const QString kDigitsOnlyWarning =
     QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
 

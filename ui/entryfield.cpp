@@ -39,7 +39,8 @@ public:
 
     State validate(QString &input, int &) const override
     {
-        if (input.size() <= m_maxLength || input.size() <= m_accepted.size())
+        if (m_field->isWriting() || input.size() <= m_maxLength
+            || input.size() <= m_accepted.size())
             return Acceptable;
         // Told after the refusal is done, outside the field's own editing.
         QTimer::singleShot(0, m_field, &EntryField::showLimitNote);
@@ -65,15 +66,14 @@ QString characters(int count)
 }
 
 // The Paste item of a field's standard context menu: named so by newer Qt,
-// known by the shortcut its text shows in every language before that.
+// known by its text, in the language Qt speaks, before that.
 QAction *pasteAction(QMenu *menu)
 {
     if (auto *named = menu->findChild<QAction *>(QStringLiteral("edit-paste")))
         return named;
-    const QString shortcut =
-        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    const QString paste = QLineEdit::tr("&Paste");
     for (QAction *action : menu->actions())
-        if (action->text().endsWith(shortcut))
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == paste)
             return action;
     return nullptr;
 }
@@ -104,7 +104,9 @@ void EntryField::write(const QString &text)
             m_changeHandler();
         return;
     }
-    setText(text); // emits textChanged, which runs the handler
+    m_writing = true; // whatever its length: the limit is the user's
+    setText(text);    // emits textChanged, which runs the handler
+    m_writing = false;
 }
 
 void EntryField::setChangeHandler(std::function<void()> handler)
@@ -218,13 +220,29 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    // A click keeps the caret where it lands; a context menu gives the focus
-    // back as it found it. Any other arrival selects the whole text.
-    const bool byClick = event->reason() == Qt::MouseFocusReason;
-    const bool backFromMenu = event->reason() == Qt::PopupFocusReason;
-    if ((!byClick && !backFromMenu) || m_selectAllOnFocus || m_selectAllWhenFocused)
+    bool select = m_selectAllOnFocus;
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:  // the caret stays where the click put it
+    case Qt::PopupFocusReason:  // back from a context menu as it was
+        break;
+    case Qt::ActiveWindowFocusReason:
+        // The window taking the keyboard: when it has just opened and after a
+        // warning, not when the user merely comes back to it.
+        select = select || !m_focusedBefore || m_selectAllWhenFocused;
+        break;
+    default: // Tab, Shift+Tab, or the program giving the focus
+        select = true;
+        break;
+    }
+    if (select)
         selectAll();
     m_selectAllWhenFocused = false;
+    m_focusedBefore = true;
+}
+
+void EntryField::selectAllWhenFocusReturns()
+{
+    m_selectAllWhenFocused = true;
 }
 
 void EntryField::focusOutEvent(QFocusEvent *event)
@@ -252,10 +270,9 @@ void EntryField::dropEvent(QDropEvent *event)
         QLineEdit::dropEvent(event);
         return;
     }
+    // A drop goes in at the drop point and replaces nothing.
     const QString dropped = pastedText(event->mimeData()->text());
-    const bool moveWithin = event->source() == this;
-    // A text dragged within the field is already counted in it.
-    if (!moveWithin && !fits(dropped.size() + selectedText().size())) {
+    if (!fits(dropped.size() + selectedText().size())) {
         event->ignore();
         showLimitNote();
         return;

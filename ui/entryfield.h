@@ -4,12 +4,13 @@
 #pragma once
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 
 #include <functional>
 
-class QLabel;
+
 
 // A single-line entry field. What the user types or pastes is held to the
 // field's length, never what the program writes. A paste is cleaned of the
@@ -40,6 +41,11 @@ public:
     void setSelectAllOnFocus(bool on) { m_selectAllOnFocus = on; }
     // Gives the field the focus with its whole text selected.
     void focusAndSelectAll();
+    // Selects the whole text when the field next receives the focus other
+    // than by a click, as when a warning box gives the keyboard back.
+    void selectAllWhenFocusReturns();
+    // Whether the program is writing the text (write() is running).
+    bool isWriting() const { return m_writing; }
 
     int maxTypedLength() const { return m_maxTypedLength; }
 
@@ -73,6 +79,8 @@ private:
     bool m_selectAllOnClick = false;
     bool m_selectAllOnFocus = false;
     bool m_selectAllWhenFocused = false;
+    bool m_focusedBefore = false;
+    bool m_writing = false;
     std::function<void()> m_changeHandler;
     QPointer<QLabel> m_limitNote;
 };

@@ -9,6 +9,9 @@
 class QPagedPaintDevice;
 class QTextDocument;
 
+// Said of an entry typed after the last computation, which has no result yet.
+inline const QString kNotComputedYet = QStringLiteral("(لم يُحسب بعد)");
+
 // The program's name, as its menu shows it and a printed page heads with it.
 inline const QString kProgramName = QStringLiteral("حساب الزكاة");
 

