@@ -132,7 +132,7 @@ void EntryFieldTest::pasteIsCleanedAndGoesInWholeOrNotAtAll()
 
 void EntryFieldTest::everyWayOfPastingIsCleaned()
 {
-    QGuiApplication::clipboard()->setText(QStringLiteral("12\n"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 12\n"));
     // The context menu's Paste.
     m_field->write(QString());
     m_field->setFocus();
