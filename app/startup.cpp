@@ -44,7 +44,7 @@ void prepareApplication(QApplication &application)
     application.setWindowIcon(windowIcon());
     application.setApplicationName(QStringLiteral("zakat"));
     // Lets Wayland desktops tie the windows to the installed desktop entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.Zakat"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.zakat"));
 }
 
 frmzakat *showMainMenu()
