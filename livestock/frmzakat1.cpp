@@ -13,7 +13,6 @@
 #include "ui/shapes.h"
 #include "ui/window.h"
 
-#include <QRegularExpression>
 #include <QShortcut>
 
 namespace {
@@ -249,11 +248,9 @@ QStringList frmzakat1::notesShown() const
 {
     // The dotted placeholders of the lines a result does not need are no notes.
     QStringList notes;
-    for (const NoteLine *line : {lbl15, lbl16, lbl17, lbl18, lbl19}) {
-        const QString note = trimBlanks(line->text());
-        if (note.contains(QRegularExpression(QStringLiteral("[^. ]"))))
-            notes << note;
-    }
+    for (const NoteLine *line : {lbl15, lbl16, lbl17, lbl18, lbl19})
+        if (showsWords(line->text()))
+            notes << trimBlanks(line->text());
     return notes;
 }
 
@@ -317,10 +314,7 @@ ComputationSummary frmzakat1::summary() const
                                && camels->notes == notesOnLines())
         || (m_notesAbout == kCattle && cattleCurrent && cattle
             && cattle->notes == notesOnLines());
-    QStringList notes;
-    for (const NoteLine *note : {lbl15, lbl16, lbl17, lbl18, lbl19})
-        if (showsWords(note->text()))
-            notes << note->text();
+    const QStringList notes = notesShown();
     if (notesCurrent && !notes.isEmpty()) {
         summary.addLine(Label1[12]->text());
         for (const QString &note : notes)
