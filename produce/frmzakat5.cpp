@@ -14,6 +14,8 @@
 
 namespace {
 
+// The window's title names treasure too, which its heading leaves to the options.
+const QString kCaption = QStringLiteral("زكاة الخارج من الأرض والركاز");
 const QString kTitle = QStringLiteral("زكاة الخارج من الارض");
 const QString kRainWatered = QStringLiteral("ما يشرب بلا مئونة  أي بدون آلات");
 const QString kIrrigated = QStringLiteral("ما يشرب  بمئونة أي باستخدام الآلات");
@@ -43,7 +45,7 @@ constexpr int kQuantityMaxLength = 10;
 
 frmzakat5::frmzakat5()
 {
-    setUpWindow(this, QStringLiteral("frmzakat5"), QString(), twipsSize(11880, 8490),
+    setUpWindow(this, QStringLiteral("frmzakat5"), kCaption, twipsSize(11880, 8490),
                 Colour::FieldGreen, true);
 
     // Decoration first, so that it lies beneath the labels.
@@ -140,6 +142,7 @@ frmzakat5::frmzakat5()
     });
     Text1->setSelectAllOnClick(true);
     Text1->setEnterHandler([this] { Command1_Click(); });
+    Text1->setChangeHandler([this] { Text1_Change(); });
 
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Text1"),
                          QStringLiteral("Option1"), QStringLiteral("Option2"),
@@ -160,6 +163,12 @@ void frmzakat5::Command1_Click()
     }
     if (const auto share = produceShareText(*quantity, chosenKind()))
         lbl1->setText(*share);
+}
+
+void frmzakat5::Text1_Change()
+{
+    // The share shown was computed from the quantity before this edit.
+    lbl1->setText(kResultPlaceholder);
 }
 
 void frmzakat5::Option1_Click()

@@ -68,6 +68,8 @@ private slots:
     void cattleDue_data();
     void cattleDue();
     void blankEntriesResetRowsAndNotes();
+    void editingACountTakesBackItsPanelsResult_data();
+    void editingACountTakesBackItsPanelsResult();
     void textThatIsNoNumberChangesNothing_data();
     void textThatIsNoNumberChangesNothing();
     void cattleNotesButtonSwapsTheNotesAndKeepsTheCamelRows();
@@ -340,6 +342,46 @@ void LivestockWindowTest::blankEntriesResetRowsAndNotes()
     compute("Text2", "Command2", QStringLiteral(" "));
     QCOMPARE(label("lbl21")->text(), QStringLiteral("...."));
     QCOMPARE(label("lbl2")->text(), QStringLiteral("...."));
+}
+
+void LivestockWindowTest::editingACountTakesBackItsPanelsResult_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QStringList>("rowNames");
+    QTest::addColumn<bool>("notesAreItsOwn");
+    QTest::newRow("camels, their notes shown")
+        << "Text1" << kCamelRowNames << true;
+    QTest::newRow("sheep, no notes of their own")
+        << "Text2" << QStringList{"lbl2", "lbl21"} << false;
+    QTest::newRow("cattle, the camel notes shown")
+        << "Text3" << kCattleRowNames << false;
+}
+
+void LivestockWindowTest::editingACountTakesBackItsPanelsResult()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QStringList, rowNames);
+    QFETCH(bool, notesAreItsOwn);
+    compute("Text3", "Command3", QStringLiteral("160"));
+    compute("Text2", "Command2", QStringLiteral("450"));
+    compute("Text1", "Command1", QStringLiteral("123450"));
+    QCOMPARE(texts({"lbl1", "lbl13"}), (QStringList{"3085", "1"}));
+
+    // Every other text stays as it was.
+    QStringList expected = everyText();
+    auto expect = [&](const QString &name, const QString &text) {
+        for (QString &each : expected)
+            if (each.startsWith(name + QLatin1Char('=')))
+                each = name + QLatin1Char('=') + text;
+    };
+    expect(fieldName, QStringLiteral("9"));
+    for (const QString &name : rowNames)
+        expect(name, kCell);
+    if (notesAreItsOwn)
+        for (const QString &name : kNoteNames)
+            expect(name, kNoteLine);
+    typeInto(field(fieldName), QStringLiteral("9"));
+    QCOMPARE(everyText(), expected);
 }
 
 void LivestockWindowTest::textThatIsNoNumberChangesNothing_data()

@@ -35,7 +35,9 @@ private slots:
     void typingANewAmountEmptiesTheResultArea();
     void addsTheFourFieldsAndComputes();
     void anEmptiedFieldCountsAsZero();
-    void aLetterInAFieldWarnsAndShowsTheEarlierTotalAgain();
+    void editingAPartTakesBackTheTotalAndItsDue_data();
+    void editingAPartTakesBackTheTotalAndItsDue();
+    void aLetterInAFieldWarnsAndComputesNothing();
     void aLetterBeforeAnyTotalGivesDots();
     void fourFieldsAboveTheLargestWarn();
     void switchingLayoutsResetsTheFieldsAndTheResults();
@@ -53,7 +55,7 @@ private slots:
     void aPriceBeyondAnyNumberBecomesZero();
     void fieldsRefuseTypingPastTheirLength();
     void clickingAnAmountFieldSelectsItsText();
-    void clickingAPriceFieldKeepsTheCaret();
+    void clickingAPriceFieldSelectsItsTextSoTypingReplacesIt();
     void enterComputesFromEveryAmountField();
     void backClosesTheWindowAndReopensItFresh();
 
@@ -366,22 +368,43 @@ void CashWindowTest::anEmptiedFieldCountsAsZero()
     QCOMPARE(label("lbl3")->text(), QStringLiteral("25000000.1"));
 }
 
-void CashWindowTest::aLetterInAFieldWarnsAndShowsTheEarlierTotalAgain()
+void CashWindowTest::editingAPartTakesBackTheTotalAndItsDue_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::newRow("milliards") << "Text1";
+    QTest::newRow("millions") << "Text2";
+    QTest::newRow("thousands") << "Text5";
+    QTest::newRow("units") << "Text6";
+}
+
+void CashWindowTest::editingAPartTakesBackTheTotalAndItsDue()
+{
+    QFETCH(QString, part);
+    useFourFields();
+    typeParts({"0", "1", "250", "0"});
+    press(button("Command3"));
+    QCOMPARE(field("Text3")->text(), QStringLiteral("1250000"));
+    QCOMPARE(label("lbl3")->text(), QStringLiteral("31250"));
+
+    typeInto(field(qPrintable(part)), QStringLiteral("2"));
+    QCOMPARE(field("Text3")->text(), QStringLiteral("0")); // as the layout starts
+    verifyResultAreaEmpty();
+    QCOMPARE(label("Label20")->text(), QStringLiteral("0")); // the price panel untouched
+}
+
+void CashWindowTest::aLetterInAFieldWarnsAndComputesNothing()
 {
     useFourFields();
     typeParts({"1", "2", "3", "4"});
     press(button("Command3"));
 
     typeInto(field("Text6"), QStringLiteral("x"));
-    typeInto(field("Text2"), QStringLiteral("999"));
-    QCOMPARE(label("lbl3")->text(), QStringLiteral("25050075.1"));
-    label("Label2")->clear(); // shows that the breakdown runs again
-
+    QCOMPARE(field("Text3")->text(), QStringLiteral("0"));
     QCOMPARE(boxesDuring([&] { press(button("Command3")); }),
              QList<SeenBox>{warningBox(kPartsNotNumbers, kInputErrorTitle)});
-    QCOMPARE(field("Text3")->text(), QStringLiteral("1002003004"));
-    QCOMPARE(label("lbl3")->text(), QStringLiteral("25050075.1"));
-    QCOMPARE(boxes(), (QStringList{"25", "50", "75", "10"}));
+    QCOMPARE(field("Text3")->text(), QStringLiteral("0"));
+    QCOMPARE(label("lbl3")->text(), QStringLiteral("...."));
+    QCOMPARE(boxes(), (QStringList{"", "", "", ""}));
     QCOMPARE(field("Text6")->text(), QStringLiteral("x"));
 }
 
@@ -678,12 +701,17 @@ void CashWindowTest::clickingAnAmountFieldSelectsItsText()
     }
 }
 
-void CashWindowTest::clickingAPriceFieldKeepsTheCaret()
+void CashWindowTest::clickingAPriceFieldSelectsItsTextSoTypingReplacesIt()
 {
     for (const char *name : {"Text7", "Text8"}) {
         QTest::mouseClick(field(name), Qt::LeftButton);
-        QVERIFY2(!field(name)->hasSelectedText(), name);
+        QCOMPARE(field(name)->selectedText(), QStringLiteral("0"));
     }
+    typeInto(field("Text7"), QStringLiteral("250"));
+    QCOMPARE(field("Text7")->text(), QStringLiteral("250"));
+    typeInto(field("Text7"), QStringLiteral("7"));
+    QCOMPARE(field("Text7")->text(), QStringLiteral("7"));
+    QCOMPARE(label("Label17")->text(), QStringLiteral("595"));
 }
 
 void CashWindowTest::enterComputesFromEveryAmountField()
