@@ -49,6 +49,7 @@ void prepareApplication(QApplication &application)
 
 frmzakat *showMainMenu()
 {
+    fitDesignToScreen();
     auto *menu = new frmzakat();
     centreOnScreen(menu);
     menu->show();

@@ -27,6 +27,12 @@ private slots:
     void fieldsAndButtonsHaveAccessibleNames();
     void labelsShowTheirWholeDesignText_data();
     void labelsShowTheirWholeDesignText();
+    void titlesAreArabic_data();
+    void titlesAreArabic();
+    void everyWindowLiesInsideTheScreen_data();
+    void everyWindowLiesInsideTheScreen();
+    void theLengthNoteCoversNoOtherText_data();
+    void theLengthNoteCoversNoOtherText();
     void theAboutBoxPassesTheSameChecks();
 
 private:
@@ -112,6 +118,15 @@ void checkAccessibleNames(QWidget *window)
     }
 }
 
+// A title the title bar and the task list show: never empty, never a Latin word.
+void checkTitle(QWidget *window)
+{
+    const QString title = window->windowTitle();
+    QVERIFY2(!title.trimmed().isEmpty(), qPrintable(window->objectName()));
+    for (const QChar c : title)
+        QVERIFY2(!c.isLetter() || c.script() != QChar::Script_Latin, qPrintable(title));
+}
+
 void checkLabelsFit(QWidget *window)
 {
     for (DesignLabel *label : window->findChildren<DesignLabel *>()) {
@@ -167,6 +182,67 @@ void EveryWindowTest::labelsShowTheirWholeDesignText()
     checkLabelsFit(window);
 }
 
+void EveryWindowTest::titlesAreArabic_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::titlesAreArabic()
+{
+    QFETCH(QWidget *, window);
+    checkTitle(window);
+}
+
+void EveryWindowTest::everyWindowLiesInsideTheScreen_data()
+{
+    addWindowRows();
+}
+
+// Run also on small screens and at large scales, where the windows are drawn
+// smaller than designed and a help window is cut to the screen's height.
+void EveryWindowTest::everyWindowLiesInsideTheScreen()
+{
+    QFETCH(QWidget *, window);
+    const QRect area = window->screen()->availableGeometry();
+    const QRect outer = window->frameGeometry();
+    QVERIFY2(area.contains(outer),
+             qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                            .arg(outer.x())
+                            .arg(outer.y())
+                            .arg(outer.width())
+                            .arg(outer.height())
+                            .arg(area.width())
+                            .arg(area.height())));
+}
+
+void EveryWindowTest::theLengthNoteCoversNoOtherText_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::theLengthNoteCoversNoOtherText()
+{
+    QFETCH(QWidget *, window);
+    for (EntryField *field : window->findChildren<EntryField *>()) {
+        if (!field->isVisible() || !field->isEnabled())
+            continue;
+        field->showLimitNote();
+        const QRect note(field->limitNote()->pos(), field->limitNote()->size());
+        field->limitNote()->hide();
+        for (QWidget *other : window->findChildren<QWidget *>()) {
+            if (other == field || other->window() != window || !other->isVisible())
+                continue;
+            auto *label = qobject_cast<QLabel *>(other);
+            if (!(label && !label->text().trimmed().isEmpty()) && !qobject_cast<QAbstractButton *>(other)
+                && !qobject_cast<QLineEdit *>(other))
+                continue;
+            const QRect text(other->mapToGlobal(QPoint(0, 0)), other->size());
+            QVERIFY2(!note.intersects(text),
+                     qPrintable(field->objectName() + QStringLiteral(" over ") + other->objectName()));
+        }
+    }
+}
+
 void EveryWindowTest::theAboutBoxPassesTheSameChecks()
 {
     auto *menu = qobject_cast<frmzakat *>(m_windows.first());
@@ -178,6 +254,7 @@ void EveryWindowTest::theAboutBoxPassesTheSameChecks()
         QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
         checkNames(about);
         checkAccessibleNames(about);
+        checkTitle(about);
         // Its one button speaks as every box of the program does.
         auto *ok = qobject_cast<QMessageBox *>(about)->button(QMessageBox::Ok);
         QCOMPARE(ok->text(), QStringLiteral("موافق"));
