@@ -117,7 +117,9 @@ frmzakat5::frmzakat5()
     Label4 = note(QStringLiteral("Label4"), kNoYearNote, twips(360, 1920, 5280, 600));
     Label5 = note(QStringLiteral("Label5"), kInKindNote, twips(360, 2520, 5280, 600));
     Label6 = note(QStringLiteral("Label6"), kFoundPropertyNote, twips(360, 3120, 5280, 600));
-    Label7 = note(QStringLiteral("Label7"), kRatesNote, twips(600, 3600, 5040, 600));
+    // The longest note takes a second line, down to the frame around the
+    // notes, rather than shrink to a size too small to read.
+    Label7 = note(QStringLiteral("Label7"), kRatesNote, twips(600, 3600, 5040, 825));
     const BackAndExit backAndExit =
         addBackAndExit(this, QStringLiteral("Command7"), twips(9720, 7440, 1935, 735),
                        QStringLiteral("Command6"), twips(480, 7440, 1815, 735), Colour::Green);
