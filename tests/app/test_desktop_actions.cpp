@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QGroupBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QScrollBar>
@@ -227,6 +228,17 @@ void DesktopActionsTest::printingGivesThePdfTheSameText()
         [&] { QTest::keyClick(keyTarget(w.window), Qt::Key_P, Qt::ControlModifier); },
         [&](QPrintDialog *dialog) {
             QCOMPARE(dialog->layoutDirection(), Qt::RightToLeft);
+            // Every text of the dialog in Arabic, but the name of the PDF format.
+            for (QAbstractButton *option : dialog->findChildren<QAbstractButton *>()) {
+                QString text = option->text();
+                text.remove(QStringLiteral("PDF"));
+                for (const QChar c : text)
+                    QVERIFY2(!c.isLetter() || c.script() != QChar::Script_Latin,
+                             qPrintable(option->text()));
+            }
+            for (QGroupBox *group : dialog->findChildren<QGroupBox *>())
+                QVERIFY2(!group->title().contains(QStringLiteral("Sided")),
+                         qPrintable(group->title()));
             // Printing to a file is the last destination, after any printer.
             auto *destination = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
             auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
