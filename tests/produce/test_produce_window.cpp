@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 #include "tests/support/texts.h"
+#include "ui/designlabel.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -161,6 +162,11 @@ void ProduceWindowTest::showsItsNotesAndCaptionsExactly()
     QCOMPARE(label("Label7")->text(),
              QStringLiteral(
                  "6- فيما يشرب بلا مئونة العشر وفيما يشرب بمئونة نصف العشر  وفي الركاز الخمس"));
+    // The longest note takes a second line rather than shrink past reading.
+    const auto *note6 = qobject_cast<DesignLabel *>(label("Label7"));
+    QVERIFY(note6);
+    QVERIFY2(note6->fittedFont().pixelSize() * 4 >= note6->font().pixelSize() * 3,
+             qPrintable(QString::number(note6->fittedFont().pixelSize())));
     QCOMPARE(button("Command1")->text(), QStringLiteral("احسب"));
     QCOMPARE(button("Command7")->text(), QStringLiteral("رجوع"));
     QCOMPARE(button("Command6")->text(), QStringLiteral("خروج من البرنامج"));
