@@ -347,39 +347,28 @@ void LivestockWindowTest::blankEntriesResetRowsAndNotes()
 void LivestockWindowTest::editingACountTakesBackItsPanelsResult_data()
 {
     QTest::addColumn<QString>("fieldName");
-    QTest::addColumn<QStringList>("rowNames");
-    QTest::addColumn<bool>("notesAreItsOwn");
-    QTest::newRow("camels, their notes shown")
-        << "Text1" << kCamelRowNames << true;
-    QTest::newRow("sheep, no notes of their own")
-        << "Text2" << QStringList{"lbl2", "lbl21"} << false;
-    QTest::newRow("cattle, the camel notes shown")
-        << "Text3" << kCattleRowNames << false;
+    QTest::addColumn<QStringList>("cleared"); // the camel notes are shown
+    QTest::newRow("camels") << "Text1" << kCamelRowNames + kNoteNames;
+    QTest::newRow("sheep") << "Text2" << QStringList{"lbl2", "lbl21"};
+    QTest::newRow("cattle") << "Text3" << kCattleRowNames;
 }
 
 void LivestockWindowTest::editingACountTakesBackItsPanelsResult()
 {
     QFETCH(QString, fieldName);
-    QFETCH(QStringList, rowNames);
-    QFETCH(bool, notesAreItsOwn);
+    QFETCH(QStringList, cleared);
     compute("Text3", "Command3", QStringLiteral("160"));
     compute("Text2", "Command2", QStringLiteral("450"));
     compute("Text1", "Command1", QStringLiteral("123450"));
-    QCOMPARE(texts({"lbl1", "lbl13"}), (QStringList{"3085", "1"}));
-
-    // Every other text stays as it was.
-    QStringList expected = everyText();
-    auto expect = [&](const QString &name, const QString &text) {
-        for (QString &each : expected)
-            if (each.startsWith(name + QLatin1Char('=')))
-                each = name + QLatin1Char('=') + text;
-    };
-    expect(fieldName, QStringLiteral("9"));
-    for (const QString &name : rowNames)
-        expect(name, kCell);
-    if (notesAreItsOwn)
-        for (const QString &name : kNoteNames)
-            expect(name, kNoteLine);
+    QCOMPARE(label("lbl1")->text(), QStringLiteral("3085"));
+    QStringList expected = everyText(); // every other text stays
+    for (QString &text : expected) {
+        const QString name = text.section(QLatin1Char('='), 0, 0);
+        if (name == fieldName)
+            text = name + QStringLiteral("=9");
+        else if (cleared.contains(name))
+            text = name + QLatin1Char('=') + (kNoteNames.contains(name) ? kNoteLine : kCell);
+    }
     typeInto(field(fieldName), QStringLiteral("9"));
     QCOMPARE(everyText(), expected);
 }
