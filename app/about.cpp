@@ -22,12 +22,18 @@ const QString kLicence = QStringLiteral(
 const QString kResults = QStringLiteral(
     "النتائج تتبع الأحكام والملاحظات التي تعرضها كل نافذة، وينبغي مراجعتها مع أهل العلم.");
 
+// How to tell of a mistake from this machine: the program has no page of
+// its own to send the user to.
+const QString kReporting = QStringLiteral(
+    "للإبلاغ عن خطأ: إن كان البرنامج مثبتًا من حزمة ديبيان فاكتب في الطرفية الأمر "
+    "reportbug zakat، وإلا فأرسل وصف الخطأ إلى من أعطاك البرنامج.");
+
 } // namespace
 
 QString aboutText(const QString &creditLine)
 {
     return QStringList{kProgramName, kVersion.arg(QStringLiteral(ZAKAT_VERSION)), kLicence,
-                       kResults, creditLine}
+                       kResults, kReporting, creditLine}
         .join(QStringLiteral("\n\n"));
 }
 

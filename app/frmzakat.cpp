@@ -22,7 +22,8 @@ const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
 const QString kDisclaimer = QStringLiteral(
     "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا  حتى نقوم بتصحيحه مشكورين");
 const QString kCredit = QStringLiteral("صدقة جارية");
-const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم عبر صفحة المشروع");
+// It opens the about box, which tells how to report a mistake.
+const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم: طريقة الإبلاغ عن خطأ هنا");
 const QString kAboutText = QStringLiteral("عن البرنامج");
 const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
 } // namespace

@@ -88,8 +88,10 @@ void showHelpFor(QWidget *window)
     auto *help = window->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
     if (!help) {
         help = new HelpWindow(*page, window);
-        // Off its window's corner, so that the window's title stays in view.
+        // Off its window's corner, so that the window's title stays in view;
+        // never past the screen's edge, its text scrolling where it must.
         help->move(window->geometry().topLeft() + QPoint(40, 40));
+        keepInsideScreen(help);
     }
     help->show();
     help->raise();

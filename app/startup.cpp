@@ -28,6 +28,13 @@ void loadQtArabic(QApplication &application)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+    // The few texts of the print dialog that Qt's translation lacks, built
+    // into the program.
+    auto *extra = new QTranslator(&application);
+    if (extra->load(QStringLiteral(":/translations/qt_extra_ar.qm")))
+        QCoreApplication::installTranslator(extra);
+    else
+        delete extra;
 }
 
 } // namespace
@@ -35,6 +42,7 @@ void loadQtArabic(QApplication &application)
 void prepareApplication(QApplication &application)
 {
     Q_INIT_RESOURCE(icons); // the icons live in a static library
+    Q_INIT_RESOURCE(translations);
     registerFontSubstitutes();
     loadQtArabic(application);
     setHelpOpener(showHelpFor); // the windows below app/ reach help through it
@@ -49,6 +57,7 @@ void prepareApplication(QApplication &application)
 
 frmzakat *showMainMenu()
 {
+    fitDesignToScreen();
     auto *menu = new frmzakat();
     centreOnScreen(menu);
     menu->show();

@@ -28,6 +28,7 @@ const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .
 // The animals whose notes the note lines show, as the notes panel names them.
 const QString kCamels = QStringLiteral("الإبل");
 const QString kCattle = QStringLiteral("البقر");
+const QString kNotesOf = QStringLiteral("ملاحظات %1");
 
 // What the window computes, as its summary is headed; the window's caption
 // names only the animals.
@@ -183,6 +184,11 @@ frmzakat1::frmzakat1()
     Text1->setEnterHandler([this] { Command1_Click(); });
     Text2->setEnterHandler([this] { Command2_Click(); });
     Text3->setEnterHandler([this] { Command3_Click(); });
+    // A result on screen belongs to the count beside it: an edit of a count
+    // takes back its panel's rows, and the notes when they are that animal's.
+    Text1->setChangeHandler([this] { Text1_Change(); });
+    Text2->setChangeHandler([this] { Text2_Change(); });
+    Text3->setChangeHandler([this] { Text3_Change(); });
 
     // The headings sit on the edges of the tables, opaque; the frames and rules
     // are drawn over them so that every table keeps its whole border.
@@ -216,6 +222,37 @@ void frmzakat1::Command3_Click()
 {
     if (const auto rows = rowsForEntry(Text3->text(), cattleReset, cattleDue))
         showHerd(*rows, lbl3, lbl31, lbl33, lbl34, kCattle);
+}
+
+void frmzakat1::Text1_Change()
+{
+    clearHerd(lbl1, lbl11, lbl13, lbl14, kCamels);
+}
+
+void frmzakat1::Text2_Change()
+{
+    lbl2->setText(kCellPlaceholder);
+    lbl21->setText(kCellPlaceholder);
+}
+
+void frmzakat1::Text3_Change()
+{
+    clearHerd(lbl3, lbl31, lbl33, lbl34, kCattle);
+}
+
+void frmzakat1::clearHerd(DesignLabel *firstCount, DesignLabel *firstKind,
+                          DesignLabel *secondCount, DesignLabel *secondKind,
+                          const QString &animal)
+{
+    for (DesignLabel *cell : {firstCount, firstKind, secondCount, secondKind})
+        cell->setText(kCellPlaceholder);
+    if (m_notesAbout != animal)
+        return; // the notes are the other animal's, and still true
+    for (NoteLine *line : {lbl15, lbl16, lbl17, lbl18, lbl19})
+        line->setText(kNotePlaceholder);
+    m_notesAbout.clear();
+    if (m_notesPanel && m_notesPanel->isVisible())
+        m_notesPanel->setNotes(m_notesAbout, notesShown());
 }
 
 void frmzakat1::Command4_Click()
@@ -316,7 +353,9 @@ ComputationSummary frmzakat1::summary() const
             && cattle->notes == notesOnLines());
     const QStringList notes = notesShown();
     if (notesCurrent && !notes.isEmpty()) {
-        summary.addLine(Label1[12]->text());
+        // Named by their animal: after the cattle section, bare notes would
+        // read as the cattle's.
+        summary.addLine(kNotesOf.arg(m_notesAbout));
         for (const QString &note : notes)
             summary.addLine(note);
     }

@@ -18,8 +18,9 @@
 // The livestock window: three calculators side by side, camels on the right,
 // sheep and goats in the middle, cattle and buffalo on the left, and one
 // block of note lines that the camel and cattle calculators share. It never
-// shows a message: an empty field resets its panel and a text that is not a
-// number is ignored.
+// shows a message: an empty field resets its panel, a text that is not a
+// number computes nothing, and any edit of a count takes back its panel's
+// result.
 class frmzakat1 : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,10 @@ public:
     void Command3_Click(); // cattle and buffalo
     void Command4_Click(); // "بقر": the cattle notes again
     void Command5_Click(); // "ابل": the camel notes again
+    // An edit of a count takes back what was computed from it.
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
 
     // The notes the note lines show, whole, in a panel of their own (a click
     // on a note line, or F2).
@@ -76,6 +81,8 @@ public:
 private:
     void showHerd(const HerdRows &rows, DesignLabel *firstCount, DesignLabel *firstKind,
                   DesignLabel *secondCount, DesignLabel *secondKind, const QString &animal);
+    void clearHerd(DesignLabel *firstCount, DesignLabel *firstKind, DesignLabel *secondCount,
+                   DesignLabel *secondKind, const QString &animal);
     QStringList notesShown() const;
     NoteLines notesOnLines() const;
 

@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "ui/look.h"
+#include "ui/window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -139,4 +140,5 @@ void NotesPanel::placeBeside(QWidget *livestockWindow)
         at.setY(qBound(area.top(), at.y(), qMax(area.top(), area.bottom() - height())));
     }
     move(at);
+    keepInsideScreen(this); // its frame too
 }

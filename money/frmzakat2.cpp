@@ -314,10 +314,14 @@ frmzakat2::frmzakat2()
     Text7->setChangeHandler([this] { Text7_Change(); });
     Text8->setChangeHandler([this] { Text8_Change(); });
     milliards->lostFocus = [this] { Text1_LostFocus(); };
+    for (EntryField *part : {Text1, Text2, Text5, Text6})
+        part->setChangeHandler([this] { Part_Change(); });
     for (EntryField *amount : {Text3, Text1, Text2, Text5, Text6}) {
         amount->setSelectAllOnClick(true);
         amount->setEnterHandler([this] { Command3_Click(); });
     }
+    for (EntryField *price : {Text7, Text8})
+        price->setSelectAllOnClick(true);
 
     applyTabOrder(this, {QStringLiteral("Text3"), QStringLiteral("Command3"),
                          QStringLiteral("Text1"), QStringLiteral("Text2"),
@@ -398,6 +402,13 @@ void frmzakat2::Text3_Change()
     for (DesignLabel *box : {Label2, Label3, Label4, Label5})
         box->setText(QString());
     Text4->write(QString());
+}
+
+void frmzakat2::Part_Change()
+{
+    // The total and its due were computed from the four fields: an edit of
+    // any of them takes them back, the total to the "0" the layout starts with.
+    Text3->write(kZero); // empties the result area
 }
 
 void frmzakat2::Text1_LostFocus()

@@ -24,6 +24,7 @@ public:
     void Option2_Click();   // the amount over four fields
     void Command3_Click();  // "احسب"
     void Text3_Change();    // a new amount empties the result area
+    void Part_Change();     // an edit of a part takes back the total
     void Text1_LostFocus(); // at most 80 milliards
     void Text7_Change();    // gold price: value of the gold nisab
     void Text8_Change();    // silver price: value of the silver nisab

@@ -12,7 +12,8 @@ const MetalDesign &goldDesign()
     static const MetalDesign design = [] {
         MetalDesign d;
         d.objectName = QStringLiteral("frmzakat4");
-        d.caption = QStringLiteral("Form1");
+        // The title bar and the task list name the window in Arabic.
+        d.caption = QStringLiteral("زكاة الذهب");
         d.rightToLeft = false; // the title bar keeps its left-to-right layout
         d.rules = &kGoldRules;
         d.quantityMaxLength = 6;

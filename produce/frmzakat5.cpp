@@ -14,6 +14,8 @@
 
 namespace {
 
+// The window's title names treasure too, which its heading leaves to the options.
+const QString kCaption = QStringLiteral("زكاة الخارج من الأرض والركاز");
 const QString kTitle = QStringLiteral("زكاة الخارج من الارض");
 const QString kRainWatered = QStringLiteral("ما يشرب بلا مئونة  أي بدون آلات");
 const QString kIrrigated = QStringLiteral("ما يشرب  بمئونة أي باستخدام الآلات");
@@ -43,7 +45,7 @@ constexpr int kQuantityMaxLength = 10;
 
 frmzakat5::frmzakat5()
 {
-    setUpWindow(this, QStringLiteral("frmzakat5"), QString(), twipsSize(11880, 8490),
+    setUpWindow(this, QStringLiteral("frmzakat5"), kCaption, twipsSize(11880, 8490),
                 Colour::FieldGreen, true);
 
     // Decoration first, so that it lies beneath the labels.
@@ -115,7 +117,9 @@ frmzakat5::frmzakat5()
     Label4 = note(QStringLiteral("Label4"), kNoYearNote, twips(360, 1920, 5280, 600));
     Label5 = note(QStringLiteral("Label5"), kInKindNote, twips(360, 2520, 5280, 600));
     Label6 = note(QStringLiteral("Label6"), kFoundPropertyNote, twips(360, 3120, 5280, 600));
-    Label7 = note(QStringLiteral("Label7"), kRatesNote, twips(600, 3600, 5040, 600));
+    // The longest note takes a second line, down to the frame around the
+    // notes, rather than shrink to a size too small to read.
+    Label7 = note(QStringLiteral("Label7"), kRatesNote, twips(600, 3600, 5040, 825));
     const BackAndExit backAndExit =
         addBackAndExit(this, QStringLiteral("Command7"), twips(9720, 7440, 1935, 735),
                        QStringLiteral("Command6"), twips(480, 7440, 1815, 735), Colour::Green);
@@ -140,6 +144,7 @@ frmzakat5::frmzakat5()
     });
     Text1->setSelectAllOnClick(true);
     Text1->setEnterHandler([this] { Command1_Click(); });
+    Text1->setChangeHandler([this] { Text1_Change(); });
 
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Text1"),
                          QStringLiteral("Option1"), QStringLiteral("Option2"),
@@ -160,6 +165,12 @@ void frmzakat5::Command1_Click()
     }
     if (const auto share = produceShareText(*quantity, chosenKind()))
         lbl1->setText(*share);
+}
+
+void frmzakat5::Text1_Change()
+{
+    // The share shown was computed from the quantity before this edit.
+    lbl1->setText(kResultPlaceholder);
 }
 
 void frmzakat5::Option1_Click()

@@ -20,6 +20,7 @@ public:
     frmzakat5();
 
     void Command1_Click();
+    void Text1_Change(); // an edit of the quantity takes back its share
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();

@@ -9,7 +9,7 @@ set -eu
 
 packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6test6 \
 libgl-dev fonts-liberation2 fonts-noto-core fonts-hosny-amiri \
-qt6-translations-l10n libqt6svg6 desktop-file-utils appstream \
+qt6-translations-l10n qt6-l10n-tools libqt6svg6 desktop-file-utils appstream \
 poppler-utils"
 if [ "${1:-}" = package ]; then
     packages="$packages dpkg-dev debhelper lintian"

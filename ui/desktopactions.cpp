@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -75,6 +76,10 @@ void printThroughDialog(QWidget *window, const ComputationSummary &summary)
     dialog.setObjectName(QStringLiteral("printDialog"));
     dialog.setWindowTitle(kPrintText);
     dialog.setLayoutDirection(Qt::RightToLeft);
+    // Beside an icon, Qt draws a button's label right to left past the
+    // button's edge (the dialog's "ألغِ" was cut); without one, inside it.
+    for (QPushButton *button : dialog.findChildren<QPushButton *>())
+        button->setIcon(QIcon());
     if (dialog.exec() == QDialog::Accepted)
         printSummary(summary, &printer);
 }

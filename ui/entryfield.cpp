@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "ui/look.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
@@ -78,6 +79,25 @@ QAction *pasteAction(QMenu *menu)
     return nullptr;
 }
 
+// The rectangles, on the screen, of the window's controls that show a text,
+// other than the field.
+QList<QRect> textsAround(const QWidget *field)
+{
+    QList<QRect> texts;
+    for (const QWidget *control : field->window()->findChildren<QWidget *>()) {
+        // The note itself, and help beside the window, are windows of their own.
+        if (control == field || !control->isVisible() || control->window() != field->window())
+            continue;
+        const auto *label = qobject_cast<const QLabel *>(control);
+        const bool showsText = (label && !label->text().trimmed().isEmpty())
+            || qobject_cast<const QAbstractButton *>(control)
+            || qobject_cast<const QLineEdit *>(control);
+        if (showsText)
+            texts << QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+    }
+    return texts;
+}
+
 } // namespace
 
 EntryField::EntryField(QWidget *window, const QString &name, const QString &text,
@@ -92,6 +112,9 @@ EntryField::EntryField(QWidget *window, const QString &name, const QString &text
     setValidator(new TypedLengthValidator(this, maxTypedLength));
     setCursorPosition(0);
     connect(this, &QLineEdit::textChanged, this, [this] {
+        // What the note refused is past: an edit that went in takes it away.
+        if (m_limitNote)
+            m_limitNote->hide();
         if (m_changeHandler)
             m_changeHandler();
     });
@@ -180,20 +203,54 @@ void EntryField::showLimitNote()
     m_limitNote->setText(limitNoteText(m_maxTypedLength));
     m_limitNote->setAccessibleName(m_limitNote->text());
     m_limitNote->adjustSize();
-    // Under the field, its right edge on the field's, inside the screen.
-    QPoint at = mapToGlobal(QPoint(width() - m_limitNote->width(), height() + 2));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        at.setX(qBound(area.left(), at.x(), area.right() - m_limitNote->width()));
-        if (at.y() + m_limitNote->height() > area.bottom())
-            at.setY(mapToGlobal(QPoint(0, 0)).y() - m_limitNote->height() - 2);
-    }
+    const QPoint at = freePlaceForNote(m_limitNote->size());
     m_limitNote->move(at);
     m_limitNote->show();
     m_limitNote->raise();
     m_limitNote->findChild<QTimer *>()->start(kLimitNoteMilliseconds);
     QAccessibleEvent alert(m_limitNote, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+QPoint EntryField::freePlaceForNote(const QSize &size) const
+{
+    // The nearest place to the field, under it first, where the note covers
+    // no text of the window and stays on the screen; inside the window where
+    // there is room, else beside the window.
+    const QRect field(mapToGlobal(QPoint(0, 0)), this->size());
+    const QPoint wanted(field.right() - size.width() + 1, field.bottom() + 3);
+    const QList<QRect> texts = textsAround(this);
+    const QScreen *screen = this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect window = this->window()->frameGeometry();
+    auto free = [&](const QRect &note) {
+        if (!area.isNull() && !area.contains(note))
+            return false;
+        if (note.intersects(field))
+            return false;
+        for (const QRect &text : texts)
+            if (note.intersects(text))
+                return false;
+        return true;
+    };
+    constexpr int kStep = 4;
+    QPoint best = wanted;
+    qint64 bestDistance = -1;
+    const QRect searched = window.adjusted(-size.width(), -size.height(), 0, 0);
+    for (int y = searched.top(); y <= searched.bottom(); y += kStep) {
+        for (int x = searched.left(); x <= searched.right(); x += kStep) {
+            const QPoint corner(x, y);
+            const QPoint offset = corner - wanted;
+            const qint64 distance = qint64(offset.x()) * offset.x() + qint64(offset.y()) * offset.y();
+            if (bestDistance >= 0 && distance >= bestDistance)
+                continue;
+            if (free(QRect(corner, size))) {
+                best = corner;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
 }
 
 void EntryField::keyPressEvent(QKeyEvent *event)

@@ -53,8 +53,9 @@ public:
     // fits the room the field has; otherwise inserts nothing and shows the note.
     void pasteCleaned(QClipboard::Mode mode = QClipboard::Clipboard);
 
-    // The note that says how many characters the field takes, shown beside it
-    // for a few seconds when it refuses what the user types or pastes.
+    // The note that says how many characters the field takes, shown near it,
+    // over no other text, for a few seconds when it refuses what the user
+    // types or pastes; it goes as soon as the field's text changes.
     static QString limitNoteText(int maxTypedLength);
     QLabel *limitNote() const { return m_limitNote; }
     void showLimitNote();
@@ -73,6 +74,8 @@ private:
     bool fits(qsizetype insertedLength) const;
 
     void fitText();
+    // Where the note of the given size goes, on the screen.
+    QPoint freePlaceForNote(const QSize &size) const;
 
     QFont m_designFont;
     int m_maxTypedLength;

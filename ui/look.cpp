@@ -12,6 +12,20 @@
 
 #include <cmath>
 
+namespace {
+double g_designScale = 1.0;
+} // namespace
+
+double designScale()
+{
+    return g_designScale;
+}
+
+void setDesignScale(double scale)
+{
+    g_designScale = scale > 0 && scale < 1 ? scale : 1.0; // never larger than designed
+}
+
 QFont designFont(const char *face, double points, int style)
 {
     QFont font(QString::fromLatin1(face));
@@ -29,7 +43,7 @@ QFont designFont(const char *face, double points, int style)
         if (!*known)
             font.setFamilies(substitutes);
     }
-    font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    font.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * designScale()))));
     font.setBold(style & Bold);
     font.setUnderline(style & Underlined);
     font.setItalic(style & Italic);

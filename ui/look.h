@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QString>
 
+#include <cmath>
+
 class QWidget;
 
 // Geometry, colours, alignment and fonts as the windows are designed: bounds
@@ -17,23 +19,30 @@ class QWidget;
 
 constexpr int kTwipsPerPixel = 15; // 1440 twips to the inch at 96 dpi
 
-constexpr int pixels(int twips)
+// The size the windows are drawn at, as a share of their design size: 1, or
+// less on a screen whose free area cannot hold a window at its design size
+// (a small screen, or a large scaling factor). Set before a window is built;
+// every bound and font of the window follows it.
+double designScale();
+void setDesignScale(double scale);
+
+inline int pixels(int twips)
 {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    return int(std::lround(twips * designScale() / kTwipsPerPixel));
 }
 
 // Left, Top, Width, Height in twips.
-constexpr QRect twips(int left, int top, int width, int height)
+inline QRect twips(int left, int top, int width, int height)
 {
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-constexpr QSize twipsSize(int width, int height)
+inline QSize twipsSize(int width, int height)
 {
     return QSize(pixels(width), pixels(height));
 }
 
-constexpr QPoint twipsPoint(int x, int y)
+inline QPoint twipsPoint(int x, int y)
 {
     return QPoint(pixels(x), pixels(y));
 }
@@ -73,8 +82,9 @@ inline constexpr const char *MsSansSerif = "MS Sans Serif";
 
 enum FontStyle { Regular = 0, Bold = 1, Underlined = 2, Italic = 4 };
 
-// A design font; the size in points is turned into pixels at 96 dpi so that
-// text keeps its proportion to the twips geometry on every screen.
+// A design font; the size in points is turned into pixels at 96 dpi, and
+// scaled as the bounds are, so that text keeps its proportion to the twips
+// geometry on every screen.
 QFont designFont(const char *face, double points, int style = Regular);
 
 // The font in which the text, drawn with the flags, fits the room: the given

@@ -3,6 +3,7 @@
 
 #include "ui/window.h"
 
+#include "ui/look.h"
 #include "ui/shapes.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,9 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 void setUpWindow(QWidget *window, const QString &name, const QString &caption,
                  const QSize &clientSize, const QColor &background, bool rightToLeft,
@@ -58,7 +62,7 @@ namespace {
 // frame, or from the window itself once shown.
 QMargins knownFrame(QWidget *window)
 {
-    if (window->windowHandle() && window->isVisible())
+    if (window && window->windowHandle() && window->isVisible())
         return window->windowHandle()->frameMargins();
     for (QWidget *shown : QApplication::topLevelWidgets())
         if (shown != window && shown->isVisible() && shown->windowHandle()
@@ -67,16 +71,46 @@ QMargins knownFrame(QWidget *window)
     return {};
 }
 
+// The frame of a common desktop's window manager (a title bar and thin
+// edges), assumed before the first window shows the real one.
+constexpr QMargins kUsualFrame(4, 30, 4, 4);
+
+// The largest window of the program, the calculators, at its design size.
+constexpr double kLargestWidth = 11880.0 / kTwipsPerPixel;
+constexpr double kLargestHeight = 8490.0 / kTwipsPerPixel;
+
+const QScreen *screenOf(const QWidget *window)
+{
+    if (window && window->screen())
+        return window->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+// Moves the outer rectangle (frame included) inside the area; where it is
+// larger, its top left corner stays in view, with the title bar.
+QRect inside(QRect outer, const QRect &area)
+{
+    if (outer.right() > area.right())
+        outer.moveRight(area.right());
+    if (outer.bottom() > area.bottom())
+        outer.moveBottom(area.bottom());
+    if (outer.left() < area.left())
+        outer.moveLeft(area.left());
+    if (outer.top() < area.top())
+        outer.moveTop(area.top());
+    return outer;
+}
+
 // Places the window so that, with its frame, it is in the middle of the free
-// area of its screen: move() places the frame's corner.
+// area of its screen, and wholly inside it: move() places the frame's corner.
 void moveCentred(QWidget *window, const QMargins &frame)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = screenOf(window);
     if (!screen)
         return;
     QRect outer(QPoint(), window->size().grownBy(frame));
     outer.moveCenter(screen->availableGeometry().center());
-    window->move(outer.topLeft());
+    window->move(inside(outer, screen->availableGeometry()).topLeft());
 }
 
 // A window shown before any other has no frame to go by; the window manager
@@ -119,6 +153,36 @@ void centreOnScreen(QWidget *window)
     moveCentred(window, frame);
     if (!window->isVisible())
         new CentreOnceFramed(window, frame);
+}
+
+void fitDesignToScreen()
+{
+    const QScreen *screen = screenOf(nullptr);
+    if (!screen)
+        return;
+    QMargins frame = knownFrame(nullptr);
+    if (frame.isNull())
+        frame = kUsualFrame;
+    const QSize room = screen->availableGeometry().size().shrunkBy(frame);
+    const double scale =
+        std::min({1.0, room.width() / kLargestWidth, room.height() / kLargestHeight});
+    // In thousandths, so that the rounding of the bounds never adds a pixel.
+    setDesignScale(std::floor(scale * 1000) / 1000);
+}
+
+void keepInsideScreen(QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = knownFrame(window);
+    if (window->minimumSize() != window->maximumSize()) {
+        const QSize room = area.size().shrunkBy(frame);
+        window->resize(window->size().boundedTo(room));
+    }
+    const QRect outer(window->pos(), window->size().grownBy(frame));
+    window->move(inside(outer, area).topLeft());
 }
 
 void exitProgram()

@@ -19,8 +19,18 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption,
 void applyTabOrder(QWidget *window, const QStringList &names);
 
 // Places the window, title bar and frame included, in the middle of the free
-// area of its screen.
+// area of its screen, and moves it where it must so that it lies wholly
+// inside that area.
 void centreOnScreen(QWidget *window);
+
+// Sets the scale of the windows built next so that the largest of them fits,
+// frame included, in the free area of the screen: the design size where it
+// fits, smaller where it does not.
+void fitDesignToScreen();
+
+// Moves the window, frame included, inside the free area of its screen; a
+// window the user may resize is first made no larger than that area.
+void keepInsideScreen(QWidget *window);
 
 // Shows the calculator window of the slot, creating it first when it has
 // none (the first press, or after the window was closed), then brings it to
@@ -31,6 +41,7 @@ Window *openWindow(QPointer<Window> &slot)
     if (slot && !slot->isVisible())
         slot.clear(); // closed, and only waiting to be destroyed
     if (!slot) {
+        fitDesignToScreen();
         slot = new Window();
         centreOnScreen(slot);
     }

@@ -27,6 +27,10 @@ private slots:
     void fieldsAndButtonsHaveAccessibleNames();
     void labelsShowTheirWholeDesignText_data();
     void labelsShowTheirWholeDesignText();
+    void everyWindowLiesInsideTheScreenUnderAnArabicTitle_data();
+    void everyWindowLiesInsideTheScreenUnderAnArabicTitle();
+    void theLengthNoteCoversNoOtherText_data();
+    void theLengthNoteCoversNoOtherText();
     void theAboutBoxPassesTheSameChecks();
 
 private:
@@ -112,6 +116,13 @@ void checkAccessibleNames(QWidget *window)
     }
 }
 
+// A title the title bar and the task list show: never empty, never a Latin word.
+void checkTitle(QWidget *window)
+{
+    const QString title = window->windowTitle();
+    QVERIFY2(!title.trimmed().isEmpty() && !hasLatinLetter(title), qPrintable(title));
+}
+
 void checkLabelsFit(QWidget *window)
 {
     for (DesignLabel *label : window->findChildren<DesignLabel *>()) {
@@ -167,6 +178,48 @@ void EveryWindowTest::labelsShowTheirWholeDesignText()
     checkLabelsFit(window);
 }
 
+void EveryWindowTest::everyWindowLiesInsideTheScreenUnderAnArabicTitle_data()
+{
+    addWindowRows();
+}
+
+// Run also on small screens and at large scales, where the windows are drawn
+// smaller than designed and a help window is cut to the screen's height.
+void EveryWindowTest::everyWindowLiesInsideTheScreenUnderAnArabicTitle()
+{
+    QFETCH(QWidget *, window);
+    checkTitle(window);
+    QVERIFY2(window->screen()->availableGeometry().contains(window->frameGeometry()),
+             QTest::toString(window->frameGeometry()));
+}
+
+void EveryWindowTest::theLengthNoteCoversNoOtherText_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::theLengthNoteCoversNoOtherText()
+{
+    QFETCH(QWidget *, window);
+    const QList<QWidget *> others = window->findChildren<QWidget *>();
+    for (EntryField *field : window->findChildren<EntryField *>()) {
+        if (!field->isVisible() || !field->isEnabled())
+            continue;
+        field->showLimitNote();
+        const QRect note = field->limitNote()->frameGeometry();
+        field->limitNote()->hide();
+        for (QWidget *other : others) {
+            auto *label = qobject_cast<QLabel *>(other);
+            const bool showsText = label ? !label->text().trimmed().isEmpty()
+                                         : qobject_cast<QAbstractButton *>(other)
+                    || qobject_cast<QLineEdit *>(other);
+            if (other != field && other->isVisible() && other->window() == window && showsText)
+                QVERIFY2(!note.intersects(QRect(other->mapToGlobal(QPoint()), other->size())),
+                         qPrintable(field->objectName() + u' ' + other->objectName()));
+        }
+    }
+}
+
 void EveryWindowTest::theAboutBoxPassesTheSameChecks()
 {
     auto *menu = qobject_cast<frmzakat *>(m_windows.first());
@@ -178,6 +231,7 @@ void EveryWindowTest::theAboutBoxPassesTheSameChecks()
         QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
         checkNames(about);
         checkAccessibleNames(about);
+        checkTitle(about);
         // Its one button speaks as every box of the program does.
         auto *ok = qobject_cast<QMessageBox *>(about)->button(QMessageBox::Ok);
         QCOMPARE(ok->text(), QStringLiteral("موافق"));

@@ -68,6 +68,8 @@ private slots:
     void cattleDue_data();
     void cattleDue();
     void blankEntriesResetRowsAndNotes();
+    void editingACountTakesBackItsPanelsResult_data();
+    void editingACountTakesBackItsPanelsResult();
     void textThatIsNoNumberChangesNothing_data();
     void textThatIsNoNumberChangesNothing();
     void cattleNotesButtonSwapsTheNotesAndKeepsTheCamelRows();
@@ -340,6 +342,35 @@ void LivestockWindowTest::blankEntriesResetRowsAndNotes()
     compute("Text2", "Command2", QStringLiteral(" "));
     QCOMPARE(label("lbl21")->text(), QStringLiteral("...."));
     QCOMPARE(label("lbl2")->text(), QStringLiteral("...."));
+}
+
+void LivestockWindowTest::editingACountTakesBackItsPanelsResult_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QStringList>("cleared"); // the camel notes are shown
+    QTest::newRow("camels") << "Text1" << kCamelRowNames + kNoteNames;
+    QTest::newRow("sheep") << "Text2" << QStringList{"lbl2", "lbl21"};
+    QTest::newRow("cattle") << "Text3" << kCattleRowNames;
+}
+
+void LivestockWindowTest::editingACountTakesBackItsPanelsResult()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QStringList, cleared);
+    compute("Text3", "Command3", QStringLiteral("160"));
+    compute("Text2", "Command2", QStringLiteral("450"));
+    compute("Text1", "Command1", QStringLiteral("123450"));
+    QCOMPARE(label("lbl1")->text(), QStringLiteral("3085"));
+    QStringList expected = everyText(); // every other text stays
+    for (QString &text : expected) {
+        const QString name = text.section(QLatin1Char('='), 0, 0);
+        if (name == fieldName)
+            text = name + QStringLiteral("=9");
+        else if (cleared.contains(name))
+            text = name + QLatin1Char('=') + (kNoteNames.contains(name) ? kNoteLine : kCell);
+    }
+    typeInto(field(fieldName), QStringLiteral("9"));
+    QCOMPARE(everyText(), expected);
 }
 
 void LivestockWindowTest::textThatIsNoNumberChangesNothing_data()

@@ -38,7 +38,7 @@ struct Metal {
 };
 
 const Metal kGold{
-    &frmzakat::Command2, QStringLiteral("frmzakat4"), QStringLiteral("Form1"), Qt::LeftToRight,
+    &frmzakat::Command2, QStringLiteral("frmzakat4"), QStringLiteral("زكاة الذهب"), Qt::LeftToRight,
     QStringLiteral("اكتب مقدار كمية الذهب"), QStringLiteral("زكـــاة الذهب"),
     QStringLiteral("كمية الذهب بالجرام"), QStringLiteral("ثمن الجرام بالعملة "),
     QStringLiteral("جرام من الذهب"), QStringLiteral("1- نصاب الذهب هو 20 مثقالا وهو = 85  جرام"),

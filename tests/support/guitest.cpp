@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QSet>
 
+#include <algorithm>
+
 SeenBox warningBox(const QString &text, const QString &title)
 {
     SeenBox box;
@@ -97,6 +99,13 @@ void typeText(QWidget *widget, const QString &text)
                                 Qt::NoModifier);
         }
     }
+}
+
+bool hasLatinLetter(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.isLetter() && c.script() == QChar::Script_Latin;
+    });
 }
 
 void typeInto(QLineEdit *field, const QString &text)

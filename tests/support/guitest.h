@@ -117,6 +117,9 @@ private:
     CommandButton *frmzakat::*m_menuButton;
 };
 
+// Whether the text holds a Latin letter: no text on screen should.
+bool hasLatinLetter(const QString &text);
+
 // Types the text into the widget key by key, in any script.
 void typeText(QWidget *widget, const QString &text);
 

@@ -204,6 +204,13 @@ void EntryFieldTest::keyTypedIntoAFullFieldChangesNothing()
     QCoreApplication::processEvents();
     QVERIFY(m_field->limitNote() && m_field->limitNote()->isVisible());
     QCOMPARE(m_field->limitNote()->text(), QStringLiteral("لا تقبل هذه الخانة أكثر من 3 أحرف"));
+
+    // A later paste that goes in takes the note away at once.
+    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+    m_field->selectAll();
+    QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m_field->text(), QStringLiteral("12"));
+    QVERIFY(!m_field->limitNote()->isVisible());
 }
 
 void EntryFieldTest::selectsAllOnFocusWhenAsked()
