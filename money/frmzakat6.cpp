@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "money/zakatconstants.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -88,7 +89,7 @@ frmzakat6::frmzakat6()
                                    twips(9300, top, 3600, 450), captionFont);
         auto *field = new EntryField(this, fieldName, QString(), twips(6900, top, 2280, 450),
                                      fieldFont, Qt::AlignHCenter, maxLength);
-        field->setAccessibleName(readable(caption));
+        field->setAccessibleName(ui::spokenName(caption));
         m_entries.append({field, captionLabel, member});
         return field;
     };
@@ -243,7 +244,7 @@ void frmzakat6::showResult(const Result &result, const QString &text)
 {
     result.value->setText(text);
     // A screen reader hears the number with what it is.
-    result.value->setAccessibleName(readable(result.caption->text()) + QStringLiteral(": ")
+    result.value->setAccessibleName(ui::spokenName(result.caption->text()) + QStringLiteral(": ")
                                     + text);
 }
 
@@ -299,9 +300,7 @@ void frmzakat6::compute_Click()
             box->setAccessibleName(name->text() + QStringLiteral(": ") + box->text());
     }
     unsplitNote->setVisible(result.dueTooLargeToSplit);
-
-    // ANNOUNCE: the shared announcer (ui/announcer.h) speaks result.sentence
-    // here, once it is in the tree.
+    ui::announce(this, result.sentence); // the verdict and the due, heard once
 }
 
 void frmzakat6::entry_Change()
@@ -309,7 +308,7 @@ void frmzakat6::entry_Change()
     for (const Result &shown : std::as_const(m_results))
         showResult(shown, kResultPlaceholder);
     verdict->setText(kVerdictPlaceholder);
-    verdict->setAccessibleName(readable(kCaption));
+    verdict->setAccessibleName(ui::spokenName(kCaption));
     for (DesignLabel *box : {m_breakdown.millions, m_breakdown.thousands, m_breakdown.units,
                              m_breakdown.wholePart, m_breakdown.fraction})
         box->setText(QString());
@@ -331,8 +330,14 @@ ComputationSummary frmzakat6::summary() const
     }
     if (!showsNumber(due->text()))
         return summary; // nothing computed from these entries yet
-    for (const Result &shown : m_results)
-        summary.add(shown.caption->text(), shown.value->text());
+    // The metal without metal says nothing; the totals, the nisabs and the
+    // due are listed whatever they are.
+    for (const Result &shown : m_results) {
+        const bool metal = shown.value == pureGold || shown.value == goldValue
+            || shown.value == pureSilver || shown.value == silverValue;
+        if (!metal || readNumber(shown.value->text()).value_or(1) != 0)
+            summary.add(shown.caption->text(), shown.value->text());
+    }
     summary.addLine(verdict->text());
     if (!unsplitNote->isHidden())
         summary.addLine(unsplitNote->text());
