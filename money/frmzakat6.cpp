@@ -18,6 +18,7 @@ const QString kCaption = QStringLiteral("زكاة المال مجتمعًا");
 const QString kResultsHeading = QStringLiteral("النتيجة");
 const QString kResultPlaceholder = QStringLiteral(".....");
 const QString kVerdictPlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .");
+const QString kVerdictName = QStringLiteral("الحكم: ");
 const QString kNisabCaption = QStringLiteral("نصاب %1 (%2 جرامًا)");
 const QString kUnsplit =
     QStringLiteral("الزكاة أكبر من أن تُقسَّم إلى ملايين وآلاف، فهي مكتوبة كاملة");
@@ -243,9 +244,9 @@ DesignLabel *frmzakat6::captionOf(const EntryField *field) const
 void frmzakat6::showResult(const Result &result, const QString &text)
 {
     result.value->setText(text);
-    // A screen reader hears the number with what it is.
+    // A screen reader hears the number with what it is, and no dots.
     result.value->setAccessibleName(ui::spokenName(result.caption->text()) + QStringLiteral(": ")
-                                    + text);
+                                    + (text == kResultPlaceholder ? kNotComputedYet : text));
 }
 
 void frmzakat6::compute_Click()
@@ -289,16 +290,10 @@ void frmzakat6::compute_Click()
     for (int i = 0; i < m_results.size(); ++i)
         showResult(m_results[i], texts[i]);
     verdict->setText(result.sentence);
-    verdict->setAccessibleName(result.sentence);
-    if (result.dueSplit) {
+    verdict->setAccessibleName(kVerdictName + result.sentence);
+    if (result.dueSplit)
         showBreakdown(m_breakdown);
-        const std::pair<DesignLabel *, DesignLabel *> cells[] = {
-            {m_breakdown.millions, m_breakdown.millionName},
-            {m_breakdown.thousands, m_breakdown.thousandName},
-            {m_breakdown.units, m_breakdown.unitName}};
-        for (const auto &[box, name] : cells)
-            box->setAccessibleName(name->text() + QStringLiteral(": ") + box->text());
-    }
+    nameBreakdownCells();
     unsplitNote->setVisible(result.dueTooLargeToSplit);
     ui::announce(this, result.sentence); // the verdict and the due, heard once
 }
@@ -308,7 +303,7 @@ void frmzakat6::entry_Change()
     for (const Result &shown : std::as_const(m_results))
         showResult(shown, kResultPlaceholder);
     verdict->setText(kVerdictPlaceholder);
-    verdict->setAccessibleName(ui::spokenName(kCaption));
+    verdict->setAccessibleName(kVerdictName + kNotComputedYet);
     for (DesignLabel *box : {m_breakdown.millions, m_breakdown.thousands, m_breakdown.units,
                              m_breakdown.wholePart, m_breakdown.fraction})
         box->setText(QString());
@@ -317,6 +312,20 @@ void frmzakat6::entry_Change()
                               m_breakdown.unitName, m_breakdown.hundredthName})
         name->hide();
     unsplitNote->hide();
+    nameBreakdownCells();
+}
+
+void frmzakat6::nameBreakdownCells()
+{
+    // "ألف: 6": each cell heard with its unit, the unit alone while it is empty.
+    const std::pair<DesignLabel *, DesignLabel *> cells[] = {
+        {m_breakdown.millions, m_breakdown.millionName},
+        {m_breakdown.thousands, m_breakdown.thousandName},
+        {m_breakdown.units, m_breakdown.unitName}};
+    for (const auto &[box, name] : cells)
+        box->setAccessibleName(box->text().isEmpty()
+                                   ? name->text()
+                                   : name->text() + QStringLiteral(": ") + box->text());
 }
 
 ComputationSummary frmzakat6::summary() const

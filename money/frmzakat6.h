@@ -70,6 +70,7 @@ private:
     EntryField *fieldOf(WealthEntry entry) const;
     DesignLabel *captionOf(const EntryField *field) const;
     void showResult(const Result &result, const QString &text);
+    void nameBreakdownCells();
 
     QList<Entry> m_entries;
     QList<Result> m_results;
