@@ -215,11 +215,6 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
                        Expected::kWealthGoldReached.arg(QStringLiteral("856.25")),
                        "856 ريال أوجنيه 25 هللة أو قرش"}
         << QStringList{"عروض التجارة", "الفضة الخالصة", "مليون"};
-    QTest::newRow("whole wealth typed after computing")
-        << &frmzakat::Command7
-        << QStringList{"cash=10000", "goldPrice=300", "compute", "cash=20000"}
-        << QStringList{"النقد في اليد وفي الحسابات: 20000"}
-        << QStringList{"الزكاة الواجبة", "صافي المال", "نصاب"};
 }
 
 void DesktopActionsTest::copyPutsTheComputationOnTheClipboard()

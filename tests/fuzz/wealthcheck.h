@@ -14,7 +14,7 @@
 // lines past the twelfth joined to the last), under a locale writing ".", one
 // writing "," and an Arabic one: a refusal names an entry and shows nothing;
 // otherwise every result is the nisab's "no price" text or number text that
-// reads back (never inf, nan or -0), the verdict agrees with the net wealth
-// and the nisabs shown, and the due is a quarter-tenth of the net wealth
-// exactly when a nisab is reached, and 0 otherwise.
+// reads back (never inf, nan or -0), and the due is a quarter-tenth of the
+// net wealth, shown in the verdict, exactly when the net wealth reaches a
+// nisab shown, and 0 otherwise.
 QStringList wealthInputFaults(const QByteArray &bytes);

