@@ -8,6 +8,7 @@
 #include "money/frmzakat2.h"
 #include "money/frmzakat3.h"
 #include "money/frmzakat4.h"
+#include "money/frmzakat6.h"
 #include "produce/frmzakat5.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
@@ -31,7 +32,7 @@ const QString kAboutDescription = QStringLiteral("يفتح نافذة عن ال�
 frmzakat::frmzakat()
 {
     const QFont windowFont = designFont(Face::TimesNewRoman, 14.25);
-    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, twipsSize(10890, 7530),
+    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, twipsSize(10890, 8370),
                 Colour::MenuMaroon, true, windowFont);
 
     const QFont disclaimerFont = designFont(Face::SimplifiedArabic, 14.25, Bold);
@@ -58,16 +59,21 @@ frmzakat::frmzakat()
     Command4 = button("Command4", QStringLiteral("النقد وعروض التجارة"), 3720);
     Command5 = button("Command5", QStringLiteral("الخارج من الارض"), 4560);
     Command6 = button("Command6", kExitText, 5760);
+    // The whole-wealth window came after the design: its button goes below
+    // the design's, which keep their places, and the window grows to hold it.
+    Command7 = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 6600);
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });
     Command3->setHandler([this] { Command3_Click(); });
     Command4->setHandler([this] { Command4_Click(); });
     Command5->setHandler([this] { Command5_Click(); });
     Command6->setHandler([this] { Command6_Click(); });
+    Command7->setHandler([this] { Command7_Click(); });
 
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
                        QStringLiteral("Command3"), QStringLiteral("Command4"),
-                       QStringLiteral("Command5"), QStringLiteral("Command6")});
+                       QStringLiteral("Command5"), QStringLiteral("Command7"),
+                       QStringLiteral("Command6")});
     // The link comes after the design's own tab order.
     QWidget::setTabOrder(Command6, Label4);
 
@@ -104,4 +110,9 @@ void frmzakat::Command5_Click()
 void frmzakat::Command6_Click()
 {
     exitProgram();
+}
+
+void frmzakat::Command7_Click()
+{
+    openWindow(m_wealth);
 }

@@ -15,6 +15,7 @@ class frmzakat3;
 class frmzakat1;
 class frmzakat4;
 class frmzakat5;
+class frmzakat6;
 
 // The main menu: one button per calculator window and one to end the program.
 class frmzakat : public QWidget {
@@ -28,6 +29,7 @@ public:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void Command7_Click();
 
     DesignLabel *Label1;
     DesignLabel *Label3;
@@ -39,6 +41,7 @@ public:
     CommandButton *Command4;
     CommandButton *Command5;
     CommandButton *Command6;
+    CommandButton *Command7; // the whole wealth, below the design's buttons
 
 private:
     // One window of each kind at most; empty until first opened or once closed.
@@ -47,4 +50,5 @@ private:
     QPointer<frmzakat2> m_cash;
     QPointer<frmzakat5> m_produce;
     QPointer<frmzakat3> m_silver;
+    QPointer<frmzakat6> m_wealth;
 };

@@ -30,4 +30,17 @@ constexpr double kSmallestCashAmount = 10;
 constexpr double kLargestCashAmount = 81000000000;
 constexpr double kLargestMilliards = 80;
 
+// The whole-wealth window weighs metal as pure metal: the nisab of gold is 85
+// grams of pure gold, of silver 595 grams of pure silver (the 200 dirhams
+// above, at 2.975 grams a dirham). Pure gold is 24 karats; sterling silver
+// is 925 parts in a thousand.
+constexpr double kSilverNisabGrams = 595;
+constexpr double kPureGoldKarats = 24;
+constexpr double kSterlingFineness = 0.925;
+
+// The largest amount, weight or price the whole-wealth window takes in one
+// field, the largest with 15 digits: whatever the fields hold, priced and
+// added, stays a finite number.
+constexpr double kLargestWealthEntry = 999999999999999;
+
 } // namespace Zakat

@@ -60,6 +60,8 @@ inline const QColor Olive{0xC0, 0xC0, 0x00};
 inline const QColor FieldGreen{0x00, 0x40, 0x00};
 inline const QColor Green{0x00, 0x80, 0x00};
 inline const QColor Black{0x00, 0x00, 0x00};
+inline const QColor DarkTeal{0x00, 0x40, 0x40}; // the whole-wealth window
+inline const QColor Aqua{0x80, 0xC0, 0xC0};
 inline const QColor NoteYellow{0xFF, 0xFF, 0xE1}; // the pale face of a passing note
 } // namespace Colour
 

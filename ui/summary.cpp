@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 
+#include <QCalendar>
 #include <QDate>
 #include <QFont>
 #include <QLocale>
@@ -46,15 +47,21 @@ void addParagraph(QTextCursor &cursor, const QString &text, const QFont &font, b
 }
 
 // The day, the month's Arabic name and the year, in the digits the windows
-// write: a numeric date such as 2026-12-09 reads backwards in a right-to-left
-// line.
+// write, in the Gregorian calendar and then in the Hijri one, by which zakat's
+// year is counted: a numeric date such as 2026-12-09 reads backwards in a
+// right-to-left line.
 QString dateText(const QDate &date)
 {
     const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-    return QStringLiteral("%1 %2 %3")
+    const QCalendar hijri(QCalendar::System::IslamicCivil);
+    const QCalendar::YearMonthDay day = hijri.partsFromDate(date);
+    return QStringLiteral("%1 %2 %3 م، %4 %5 %6 هـ")
         .arg(date.day())
         .arg(arabic.standaloneMonthName(date.month(), QLocale::LongFormat))
-        .arg(date.year());
+        .arg(date.year())
+        .arg(day.day)
+        .arg(hijri.standaloneMonthName(arabic, day.month, day.year))
+        .arg(day.year);
 }
 
 } // namespace
@@ -79,7 +86,12 @@ void ComputationSummary::addLine(const QString &line)
 
 QString ComputationSummary::text() const
 {
-    return QStringList(QStringList{heading} + lines).join(u'\n') + u'\n';
+    return QStringList(QStringList{heading, dateLine(date)} + lines).join(u'\n') + u'\n';
+}
+
+QString dateLine(const QDate &date)
+{
+    return kDateCaption + QStringLiteral(": ") + dateText(date);
 }
 
 QString readable(const QString &designText)
@@ -108,8 +120,7 @@ void layOutSummary(QTextDocument *document, const ComputationSummary &summary)
     document->setDefaultTextOption(direction);
     QTextCursor cursor(document);
     addParagraph(cursor, kProgramName, printFont(20, true), true);
-    addParagraph(cursor, kDateCaption + QStringLiteral(": ") + dateText(QDate::currentDate()),
-                 printFont(11, false), false);
+    addParagraph(cursor, dateLine(summary.date), printFont(11, false), false);
     addParagraph(cursor, summary.heading, printFont(16, true), false);
     for (const QString &line : summary.lines)
         addParagraph(cursor, line, printFont(13, false), false);

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -21,15 +22,20 @@ inline const QString kProgramName = QStringLiteral("حساب الزكاة");
 struct ComputationSummary {
     QString heading;
     QStringList lines;
+    QDate date = QDate::currentDate(); // shown in the Gregorian and the Hijri calendar
 
     // "caption: value unit"; nothing when the value is empty.
     void add(const QString &caption, const QString &value, const QString &unit = QString());
     // A line of its own (a note, a panel's name, a breakdown).
     void addLine(const QString &line);
 
-    // The heading and the lines, one to a line.
+    // The heading, the date and the lines, one to a line.
     QString text() const;
 };
+
+// "التاريخ: " and the day in the Gregorian calendar and in the Hijri
+// (civil) one, month names in Arabic and digits as the windows write them.
+QString dateLine(const QDate &date);
 
 // A design text made easy to read on its own: the doubled blanks and the
 // tatweel that stretch it to its place on the window taken out.
@@ -40,8 +46,8 @@ bool showsNumber(const QString &text);
 // Whether a label holds words (a note) rather than dots or blanks.
 bool showsWords(const QString &text);
 
-// The page a summary prints as: the program's name and today's date above
-// the summary, right to left.
+// The page a summary prints as: the program's name and the summary's date
+// above the summary, right to left.
 void layOutSummary(QTextDocument *document, const ComputationSummary &summary);
 // Prints the summary on the device (a printer, or a PDF file).
 void printSummary(const ComputationSummary &summary, QPagedPaintDevice *device);

@@ -5,6 +5,8 @@
 #include "app/helppages.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
+#include "tests/support/texts.h"
+#include "ui/summary.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -17,6 +19,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 // What the program adds around the windows' designs: copying and printing a
 // computation, the keys, help and the about box, used as a user uses them.
@@ -27,6 +30,8 @@ private slots:
 
     void copyPutsTheComputationOnTheClipboard_data();
     void copyPutsTheComputationOnTheClipboard();
+    void summariesCarryTheGregorianAndHijriDate_data();
+    void summariesCarryTheGregorianAndHijriDate();
     void printingGivesThePdfTheSameText();
     void contextMenusOfferCopyPrintAndHelp();
     void aResultSelectedWithTheMouseIsCopiedWithCtrlC();
@@ -199,6 +204,18 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
         << QStringList{"Option2", "Text2=2", "Command3", "Text2=3"}
         << QStringList{"مليون: 3", "(لم يُحسب بعد)"}
         << QStringList{"المبلغ المراد", "مقدار الزكاة"};
+    QTest::newRow("whole wealth")
+        << &frmzakat::Command7
+        << QStringList{"cash=10000", "gold21=100", "goldPrice=300", "debts=2000", "compute"}
+        << QStringList{"زكاة المال مجتمعًا", "النقد في اليد وفي الحسابات: 10000",
+                       "ذهب عيار 21 بالجرام: 100", "ثمن جرام الذهب عيار 24: 300",
+                       "ديون عليك حالّة: 2000", "الذهب الخالص بالجرام: 87.5",
+                       "قيمة الذهب: 26250", "صافي المال بعد الديون: 34250",
+                       "نصاب الذهب (85 جرامًا): 25500",
+                       "نصاب الفضة (595 جرامًا): لم يُكتب الثمن", "الزكاة الواجبة: 856.25",
+                       Expected::kWealthGoldReached.arg(QStringLiteral("856.25")),
+                       "856 ريال أوجنيه 25 هللة أو قرش"}
+        << QStringList{"عروض التجارة", "الفضة الخالصة", "مليون"};
 }
 
 void DesktopActionsTest::copyPutsTheComputationOnTheClipboard()
@@ -215,6 +232,34 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard()
     for (const QString &word : absent)
         for (const QString &line : copied)
             QVERIFY2(!line.contains(word), qPrintable(line));
+}
+
+void DesktopActionsTest::summariesCarryTheGregorianAndHijriDate_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("the first of Ramadan 1445")
+        << QDate(2024, 3, 11) << QStringLiteral("التاريخ: 11 مارس 2024 م، 1 رمضان 1445 هـ");
+    QTest::newRow("the turn of the century")
+        << QDate(2000, 1, 1) << QStringLiteral("التاريخ: 1 يناير 2000 م، 24 رمضان 1420 هـ");
+    QTest::newRow("late in a Hijri year")
+        << QDate(2025, 6, 26) << QStringLiteral("التاريخ: 26 يونيو 2025 م، 29 ذو الحجة 1446 هـ");
+}
+
+// Every summary, copied or printed, carries its day in both calendars, under
+// its heading; the day is the summary's own, so that a test can fix it.
+void DesktopActionsTest::summariesCarryTheGregorianAndHijriDate()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, line);
+    QCOMPARE(dateLine(date), line);
+    ComputationSummary summary;
+    summary.heading = QStringLiteral("زكاة الذهب");
+    summary.date = date;
+    QCOMPARE(summary.text().split(u'\n').value(1), line);
+    QTextDocument page;
+    layOutSummary(&page, summary);
+    QVERIFY(page.toPlainText().split(u'\n').contains(line));
 }
 
 void DesktopActionsTest::printingGivesThePdfTheSameText()
@@ -324,6 +369,8 @@ void DesktopActionsTest::keysDoWhatBackAndExitDo_data()
         << &frmzakat::Command1 << QKeySequence(Qt::CTRL | Qt::Key_W) << true << false;
     QTest::newRow("Ctrl+Q on a calculator")
         << &frmzakat::Command4 << QKeySequence(Qt::CTRL | Qt::Key_Q) << false << false;
+    QTest::newRow("Ctrl+W on the whole wealth")
+        << &frmzakat::Command7 << QKeySequence(Qt::CTRL | Qt::Key_W) << true << false;
     QTest::newRow("Ctrl+Q on the menu") << MenuButton() << QKeySequence(Qt::CTRL | Qt::Key_Q)
                                         << false << false;
     QTest::newRow("Esc on the menu") << MenuButton() << QKeySequence(Qt::Key_Escape) << true

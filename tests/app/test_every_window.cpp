@@ -46,7 +46,8 @@ void EveryWindowTest::initTestCase()
                                     static_cast<QAbstractButton *>(menu->Command2),
                                     static_cast<QAbstractButton *>(menu->Command3),
                                     static_cast<QAbstractButton *>(menu->Command4),
-                                    static_cast<QAbstractButton *>(menu->Command5)}) {
+                                    static_cast<QAbstractButton *>(menu->Command5),
+                                    static_cast<QAbstractButton *>(menu->Command7)}) {
         const QSet<QWidget *> before(m_windows.begin(), m_windows.end());
         press(button);
         for (QWidget *window : QApplication::topLevelWidgets())

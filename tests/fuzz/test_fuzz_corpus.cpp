@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-// Replays every input kept in the fuzz corpus through the number properties,
-// so that an input that once found a fault, or reached a rare path of the
-// reader, keeps guarding it in every ordinary test run.
+// Replays every input kept in the fuzz corpus through the number properties
+// and the whole-wealth ones, so that an input that once found a fault, or
+// reached a rare path of the reader or the rules, keeps guarding it in every
+// ordinary test run.
 
 #include "tests/fuzz/numbercheck.h"
+#include "tests/fuzz/wealthcheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +50,8 @@ void FuzzCorpusTest::everyCorpusInputKeepsTheNumberProperties()
     QFETCH(QString, path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList faults = numberInputFaults(file.readAll());
+    const QByteArray bytes = file.readAll();
+    const QStringList faults = numberInputFaults(bytes) + wealthInputFaults(bytes);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

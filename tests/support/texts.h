@@ -47,6 +47,42 @@ inline const QString kHalfTenth = QStringLiteral(" نصف العُشر");
 inline const QString kFifth = QStringLiteral(" الخُمس");
 inline const QString kInitialRate = QStringLiteral("العُشر");
 
+// The whole wealth: the verdicts (%1 is the due) and the warnings (%1 names
+// the field).
+inline const QString kWealthNoWealth = QStringLiteral("لم تكتب مالًا يُزكّى، فلا زكاة عليك.");
+inline const QString kWealthDebtsCoverWealth =
+    QStringLiteral("الديون التي عليك تستغرق مالك كله، فلا زكاة عليك.");
+inline const QString kWealthBothReached =
+    QStringLiteral("بلغ مالك نصاب الذهب ونصاب الفضة، فالزكاة الواجبة %1.");
+inline const QString kWealthGoldOnlyReached = QStringLiteral(
+    "بلغ مالك نصاب الذهب ولم يبلغ نصاب الفضة، فالزكاة الواجبة %1 بنصاب الذهب، ولا زكاة بنصاب الفضة.");
+inline const QString kWealthSilverOnlyReached = QStringLiteral(
+    "بلغ مالك نصاب الفضة ولم يبلغ نصاب الذهب، فالزكاة الواجبة %1 بنصاب الفضة، ولا زكاة بنصاب الذهب.");
+inline const QString kWealthNeitherReached =
+    QStringLiteral("لم يبلغ مالك نصاب الذهب ولا نصاب الفضة، فلا زكاة عليك.");
+inline const QString kWealthGoldReached = QStringLiteral(
+    "بلغ مالك نصاب الذهب، فالزكاة الواجبة %1، ولم يُكتب ثمن الفضة فلم يُقارن بنصابها.");
+inline const QString kWealthBelowGold = QStringLiteral(
+    "لم يبلغ مالك نصاب الذهب فلا زكاة عليك به، ولم يُكتب ثمن الفضة لمعرفة نصابها.");
+inline const QString kWealthSilverReached = QStringLiteral(
+    "بلغ مالك نصاب الفضة، فالزكاة الواجبة %1، ولم يُكتب ثمن الذهب فلم يُقارن بنصابه.");
+inline const QString kWealthBelowSilver = QStringLiteral(
+    "لم يبلغ مالك نصاب الفضة فلا زكاة عليك به، ولم يُكتب ثمن الذهب لمعرفة نصابه.");
+inline const QString kWealthTitle = QStringLiteral("تنبيه");
+inline const QString kWealthNotAnAmount =
+    QStringLiteral("اكتب في خانة «%1» عددًا لا يقل عن صفر، أو اتركها فارغة");
+inline const QString kWealthTooLarge = QStringLiteral(
+    "العدد في خانة «%1» أكبر مما يحسبه البرنامج: أكبر عدد تقبله 999999999999999");
+inline const QString kWealthGoldPriceMissing = QStringLiteral(
+    "ثمن جرام الذهب ناقص: اكتب «ثمن جرام الذهب عيار 24» لتُحسب قيمة الذهب الذي كتبته");
+inline const QString kWealthSilverPriceMissing = QStringLiteral(
+    "ثمن جرام الفضة ناقص: اكتب «ثمن جرام الفضة الخالصة» لتُحسب قيمة الفضة التي كتبتها");
+inline const QString kWealthNoPrice = QStringLiteral(
+    "لا يُعرف النصاب بلا ثمن: اكتب ثمن جرام الذهب أو ثمن جرام الفضة أو كليهما");
+inline const QString kWealthNoPriceShown = QStringLiteral("لم يُكتب الثمن");
+inline const QString kWealthUnsplit =
+    QStringLiteral("الزكاة أكبر من أن تُقسَّم إلى ملايين وآلاف، فهي مكتوبة كاملة");
+
 // Placeholders and buttons every window shares.
 inline const QString kResultPlaceholder = QStringLiteral(".....");
 inline const QString kTooSmall = QStringLiteral("....");

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "ui/announcer.h"
+
+#include "ui/summary.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+// What a window announced, as an object of its own: the sentence is its name
+// and a notification its role. A fresh one for every sentence, so that no
+// reader holds on to the name of the one before.
+class Announcement : public QObject {
+    Q_OBJECT
+public:
+    Announcement(QWidget *window, const QString &sentence) : QObject(window), sentence(sentence)
+    {
+        setObjectName(QStringLiteral("announcement"));
+    }
+    const QString sentence;
+};
+
+class AnnouncementAccessible : public QAccessibleInterface {
+public:
+    explicit AnnouncementAccessible(Announcement *announcement) : m_announcement(announcement) {}
+
+    bool isValid() const override { return m_announcement; }
+    QObject *object() const override { return m_announcement; }
+    QWindow *window() const override
+    {
+        QWidget *owner = windowOf();
+        return owner ? owner->windowHandle() : nullptr;
+    }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(windowOf());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && m_announcement ? m_announcement->sentence : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QWidget *windowOf() const
+    {
+        return m_announcement ? static_cast<QWidget *>(m_announcement->parent()) : nullptr;
+    }
+    QPointer<Announcement> m_announcement;
+};
+
+QAccessibleInterface *announcementAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Announcement::staticMetaObject.className()))
+        return new AnnouncementAccessible(static_cast<Announcement *>(object));
+    return nullptr;
+}
+
+Announcement *announcementOf(const QWidget *window)
+{
+    return window->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+void announce(QWidget *window, const QString &sentence)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(announcementAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    if (!window)
+        return;
+    delete announcementOf(window);
+    auto *announcement = new Announcement(window, spokenName(sentence));
+    // Shown, a notification is what a screen reader speaks at once, wherever
+    // the focus is.
+    QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+QString lastAnnouncement(const QWidget *window)
+{
+    const Announcement *announcement = window ? announcementOf(window) : nullptr;
+    return announcement ? announcement->sentence : QString();
+}
+
+QString spokenName(const QString &drawnText)
+{
+    return readable(drawnText);
+}
+
+} // namespace ui
+
+#include "announcer.moc"

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// Says one Arabic sentence for the window to assistive technology: a screen
+// reader speaks it as a notification of that window. Nothing on screen
+// changes. The sentence stays readable as the window's notification until the
+// window announces the next one.
+void announce(QWidget *window, const QString &sentence);
+
+// The sentence the window announced last; empty before the first.
+QString lastAnnouncement(const QWidget *window);
+
+// A text as a listener should hear it: without the tatweel that stretches it
+// to its place on the window, and without doubled blanks or blanks at its
+// edges.
+QString spokenName(const QString &drawnText);
+
+} // namespace ui
