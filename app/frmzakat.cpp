@@ -114,5 +114,5 @@ void frmzakat::Command6_Click()
 
 void frmzakat::Command7_Click()
 {
-    openWindow(m_wealth);
+    openWindow(m_wealth, frmzakat6::kDesignTwips);
 }

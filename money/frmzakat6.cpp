@@ -48,7 +48,7 @@ constexpr int kHundredthsMaxLength = 2;
 
 frmzakat6::frmzakat6()
 {
-    setUpWindow(this, QStringLiteral("frmzakat6"), kCaption, twipsSize(13200, 9600),
+    setUpWindow(this, QStringLiteral("frmzakat6"), kCaption, twipsSize(kDesignTwips.width(), kDesignTwips.height()),
                 Colour::DarkTeal, true);
 
     // Decoration first, so that it lies beneath the labels: a frame round each

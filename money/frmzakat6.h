@@ -21,6 +21,9 @@ class frmzakat6 : public QWidget {
 public:
     frmzakat6();
 
+    // Larger than the other calculators, to hold every kind of wealth.
+    static constexpr QSize kDesignTwips{13200, 9600};
+
     void compute_Click();  // "احسب"
     void entry_Change();   // any edit empties the results
 

@@ -75,10 +75,6 @@ QMargins knownFrame(QWidget *window)
 // edges), assumed before the first window shows the real one.
 constexpr QMargins kUsualFrame(4, 30, 4, 4);
 
-// The largest window of the program, the calculators, at its design size.
-constexpr double kLargestWidth = 11880.0 / kTwipsPerPixel;
-constexpr double kLargestHeight = 8490.0 / kTwipsPerPixel;
-
 const QScreen *screenOf(const QWidget *window)
 {
     if (window && window->screen())
@@ -155,7 +151,7 @@ void centreOnScreen(QWidget *window)
         new CentreOnceFramed(window, frame);
 }
 
-void fitDesignToScreen()
+void fitDesignToScreen(const QSize &designTwips)
 {
     const QScreen *screen = screenOf(nullptr);
     if (!screen)
@@ -165,7 +161,8 @@ void fitDesignToScreen()
         frame = kUsualFrame;
     const QSize room = screen->availableGeometry().size().shrunkBy(frame);
     const double scale =
-        std::min({1.0, room.width() / kLargestWidth, room.height() / kLargestHeight});
+        std::min({1.0, double(room.width()) * kTwipsPerPixel / designTwips.width(),
+                  double(room.height()) * kTwipsPerPixel / designTwips.height()});
     // In thousandths, so that the rounding of the bounds never adds a pixel.
     setDesignScale(std::floor(scale * 1000) / 1000);
 }

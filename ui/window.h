@@ -23,10 +23,13 @@ void applyTabOrder(QWidget *window, const QStringList &names);
 // inside that area.
 void centreOnScreen(QWidget *window);
 
-// Sets the scale of the windows built next so that the largest of them fits,
-// frame included, in the free area of the screen: the design size where it
-// fits, smaller where it does not.
-void fitDesignToScreen();
+// The design size of the calculator windows, in twips.
+inline constexpr QSize kCalculatorTwips(11880, 8490);
+
+// Sets the scale of the window built next so that a window of the given
+// design size in twips fits, frame included, in the free area of the screen:
+// the design size where it fits, smaller where it does not.
+void fitDesignToScreen(const QSize &designTwips = kCalculatorTwips);
 
 // Moves the window, frame included, inside the free area of its screen; a
 // window the user may resize is first made no larger than that area.
@@ -35,13 +38,14 @@ void keepInsideScreen(QWidget *window);
 // Shows the calculator window of the slot, creating it first when it has
 // none (the first press, or after the window was closed), then brings it to
 // the front.
+// A window larger than the calculators gives its own design size.
 template <class Window>
-Window *openWindow(QPointer<Window> &slot)
+Window *openWindow(QPointer<Window> &slot, const QSize &designTwips = kCalculatorTwips)
 {
     if (slot && !slot->isVisible())
         slot.clear(); // closed, and only waiting to be destroyed
     if (!slot) {
-        fitDesignToScreen();
+        fitDesignToScreen(designTwips);
         slot = new Window();
         centreOnScreen(slot);
     }
