@@ -7,6 +7,7 @@
 #include "livestock/camels.h"
 #include "livestock/cattle.h"
 #include "livestock/sheep.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -28,6 +29,12 @@ const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .
 // The animals whose notes the note lines show, as the notes panel names them.
 const QString kCamels = QStringLiteral("الإبل");
 const QString kCattle = QStringLiteral("البقر");
+const QString kSheep = QStringLiteral("الغنم");
+
+// How a listener hears a panel's due: "في 250 من الإبل: 5 بنت لبون و 1 حقة".
+const QString kDueSpoken = QStringLiteral("في %1 من %2: %3");
+const QString kAndSpoken = QStringLiteral(" و ");
+const QString kNothingDueSpoken = QStringLiteral("لا زكاة فيها");
 
 // What the window computes, as its summary is headed; the window's caption
 // names only the animals.
@@ -200,8 +207,10 @@ frmzakat1::frmzakat1()
 
 void frmzakat1::Command1_Click()
 {
-    if (const auto rows = rowsForEntry(Text1->text(), camelsReset, camelsDue))
+    if (const auto rows = rowsForEntry(Text1->text(), camelsReset, camelsDue)) {
         showHerd(*rows, lbl1, lbl11, lbl13, lbl14, kCamels);
+        announceDue(Text1, kCamels, {rows->first, rows->second}, rows->notes[0]);
+    }
 }
 
 void frmzakat1::Command2_Click()
@@ -209,13 +218,31 @@ void frmzakat1::Command2_Click()
     if (const auto row = rowsForEntry(Text2->text(), sheepReset, sheepDue)) {
         lbl2->setText(row->count);
         lbl21->setText(row->kind);
+        announceDue(Text2, kSheep, {*row}, kNothingDueSpoken);
     }
 }
 
 void frmzakat1::Command3_Click()
 {
-    if (const auto rows = rowsForEntry(Text3->text(), cattleReset, cattleDue))
+    if (const auto rows = rowsForEntry(Text3->text(), cattleReset, cattleDue)) {
         showHerd(*rows, lbl3, lbl31, lbl33, lbl34, kCattle);
+        announceDue(Text3, kCattle, {rows->first, rows->second}, rows->notes[0]);
+    }
+}
+
+void frmzakat1::announceDue(const EntryField *count, const QString &animal,
+                            const QList<DueRow> &rows, const QString &whyNothing)
+{
+    if (!showsNumber(count->text()))
+        return; // an empty field only clears the panel
+    QStringList due;
+    for (const DueRow &row : rows)
+        if (readNumber(row.count).value_or(0) > 0)
+            due << row.count + u' ' + row.kind;
+    const QString what = !due.isEmpty()        ? due.join(kAndSpoken)
+                         : showsWords(whyNothing) ? whyNothing
+                                                  : kNothingDueSpoken;
+    ui::announce(this, kDueSpoken.arg(trimBlanks(count->text()), animal, what));
 }
 
 void frmzakat1::Command4_Click()

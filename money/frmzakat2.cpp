@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "money/cashzakat.h"
 #include "money/zakatconstants.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -39,6 +40,11 @@ const QString kGoldValueCaption = QStringLiteral("قيمة %1 جرام من ال
 const QString kSilverValueCaption = QStringLiteral("قيمة %1 درهم من الفضة");
 const QString kNisabForJudgement =
     QStringLiteral("النصاب معروض لتقدير المستخدم، ولا يقارن «احسب» المبلغ به");
+
+// How a listener hears the due and the nisab.
+const QString kDueSpoken = QStringLiteral("مقدار الزكاة الواجبة %1");
+const QString kTooSmallSpoken = QStringLiteral("لا زكاة في مبلغ أقل من %1");
+const QString kNisabSpoken = QStringLiteral("%1 %2، والنصاب %3");
 
 // Typed characters of each field.
 constexpr int kAmountMaxLength = 11;
@@ -379,12 +385,14 @@ void frmzakat2::Command3_Click()
         break;
     case CashVerdict::TooSmall:
         lbl3->setText(kTooSmall);
+        ui::announce(this, kTooSmallSpoken.arg(numberText(Zakat::kSmallestCashAmount)));
         break;
     case CashVerdict::TooLarge:
         showWarning(this, kAmountTooLarge, kNoticeTitle);
         break;
     case CashVerdict::Due:
         lbl3->setText(due.due);
+        ui::announce(this, kDueSpoken.arg(due.due));
         break;
     }
     Command4_Click(); // does nothing unless lbl3 holds a number
@@ -411,25 +419,30 @@ void frmzakat2::Text1_LostFocus()
     m_warningAboutMilliards = false;
 }
 
-void frmzakat2::priceChanged(EntryField *price, DesignLabel *value, double nisabUnits)
+void frmzakat2::priceChanged(EntryField *price, DesignLabel *value, double nisabUnits,
+                            const QString &valueCaption)
 {
     if (const auto worth = nisabValue(price->text(), nisabUnits)) {
         value->setText(*worth);
     } else {
-        price->write(kZero); // runs this handler again for "0"
+        price->write(kZero); // runs this handler again for "0", which is heard
         value->setText(kZero);
+        Command1_Click();
+        return;
     }
     Command1_Click();
+    ui::announce(this, kNisabSpoken.arg(valueCaption.arg(numberText(nisabUnits)), value->text(),
+                                        Label20->text()));
 }
 
 void frmzakat2::Text7_Change()
 {
-    priceChanged(Text7, Label17, Zakat::kGoldNisabGrams);
+    priceChanged(Text7, Label17, Zakat::kGoldNisabGrams, kGoldValueCaption);
 }
 
 void frmzakat2::Text8_Change()
 {
-    priceChanged(Text8, Label18, Zakat::kSilverNisabDirhams);
+    priceChanged(Text8, Label18, Zakat::kSilverNisabDirhams, kSilverValueCaption);
 }
 
 void frmzakat2::Command1_Click()

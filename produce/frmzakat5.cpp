@@ -4,6 +4,7 @@
 #include "produce/frmzakat5.h"
 
 #include "core/numbers.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -34,6 +35,9 @@ const QString kRatesNote = QStringLiteral("6- فيما يشرب بلا مئون�
 
 // The summary names the quantity plainly; the window's caption asks for it.
 const QString kQuantityName = QStringLiteral("الكمية");
+
+// How a listener hears the share: its rate, the quantity and the unit.
+const QString kShareSpoken = QStringLiteral("مقدار الزكاة الواجبة (%1) %2 %3");
 
 const QString kWarningTitle = QStringLiteral(" تنبيه  ");
 
@@ -158,8 +162,10 @@ void frmzakat5::Command1_Click()
         Text1->focusAndSelectAll();
         return;
     }
-    if (const auto share = produceShareText(*quantity, chosenKind()))
+    if (const auto share = produceShareText(*quantity, chosenKind())) {
         lbl1->setText(*share);
+        ui::announce(this, kShareSpoken.arg(readable(rateName(chosenKind())), *share, kUnit));
+    }
 }
 
 void frmzakat5::Option1_Click()
