@@ -16,6 +16,8 @@
 
 #include <QShortcut>
 
+#include <tuple>
+
 namespace {
 
 const QString kCaption = QStringLiteral("الأنعام");
@@ -35,6 +37,10 @@ const QString kSheep = QStringLiteral("الغنم");
 const QString kDueSpoken = QStringLiteral("في %1 من %2: %3");
 const QString kAndSpoken = QStringLiteral(" و ");
 const QString kNothingDueSpoken = QStringLiteral("لا زكاة فيها");
+// How a listener tells the buttons and cells of the three panels apart.
+const QString kComputeSpoken = QStringLiteral("احسب: %1");
+const QString kNotesButtonSpoken = QStringLiteral("%1: أعد حساب %2 لعرض ملاحظاتها");
+const QString kCellSpoken = QStringLiteral("%1، %2 %3");
 
 // What the window computes, as its summary is headed; the window's caption
 // names only the animals.
@@ -176,6 +182,22 @@ frmzakat1::frmzakat1()
     Command6 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {lbl1, lbl11, lbl13, lbl14, lbl2, lbl21, lbl3, lbl31, lbl33, lbl34});
+
+    // Heard apart: the window by what it computes, each button by its panel,
+    // each cell by its panel, column and row.
+    setAccessibleName(kSummaryHeading);
+    Command1->setAccessibleName(kComputeSpoken.arg(kCamels));
+    Command2->setAccessibleName(kComputeSpoken.arg(kSheep));
+    Command3->setAccessibleName(kComputeSpoken.arg(kCattle));
+    Command5->setAccessibleName(kNotesButtonSpoken.arg(Command5->text(), kCamels));
+    Command4->setAccessibleName(kNotesButtonSpoken.arg(Command4->text(), kCattle));
+    const std::tuple<QString, DesignLabel *, DesignLabel *, int> cells[] = {
+        {kCamels, lbl1, lbl11, 1}, {kCamels, lbl13, lbl14, 2}, {kSheep, lbl2, lbl21, 1},
+        {kCattle, lbl3, lbl31, 1}, {kCattle, lbl33, lbl34, 2}};
+    for (const auto &[animal, count, kind, row] : cells) {
+        count->setSpokenCaption(kCellSpoken.arg(animal, kCountHeading).arg(row));
+        kind->setSpokenCaption(kCellSpoken.arg(animal, kKindHeading).arg(row));
+    }
 
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });

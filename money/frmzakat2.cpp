@@ -286,7 +286,7 @@ frmzakat2::frmzakat2()
         {Text3, Label1[10]}, {Text1, Label10}, {Text2, Label11}, {Text5, Label12},
         {Text6, Label13},    {Text4, Label9},  {Text7, Label15}, {Text8, Label16}};
     for (const auto &[field, caption] : fieldCaptions)
-        field->setAccessibleName(trimBlanks(caption->text()));
+        field->setAccessibleName(ui::spokenName(caption->text()));
     Command1 = button(QStringLiteral("Command1"), QStringLiteral("النصاب"),
                       twips(3000, 6600, 1455, 615), designFont(Face::TimesNewRoman, 14.25, Bold));
     Command1->hide();
@@ -300,6 +300,18 @@ frmzakat2::frmzakat2()
     Command6 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {lbl3, Label2, Label3, Label4, Label17, Label18, Label20});
+    // Heard with their captions and units: the window by its heading, the
+    // results, and the two ways of writing the amount with their question.
+    setAccessibleName(ui::spokenName(lbla1_2->text()));
+    lbl3->setSpokenCaption(kDueCaption);
+    Label2->setSpokenCaption(Label6->text());
+    Label3->setSpokenCaption(Label8->text());
+    Label4->setSpokenCaption(Label7->text());
+    Label17->setSpokenCaption(kGoldValueCaption.arg(numberText(Zakat::kGoldNisabGrams)));
+    Label18->setSpokenCaption(kSilverValueCaption.arg(numberText(Zakat::kSilverNisabDirhams)));
+    Label20->setSpokenCaption(Label1[12]->text());
+    for (OptionButton *option : {Option1, Option2})
+        option->setAccessibleDescription(ui::spokenName(Label1[0]->text()));
 
     m_breakdown = {lbl3, Label1[14], Label5, Label2, Label3, Label4,
                    Text4, Label6,    Label8, Label7, Label9};

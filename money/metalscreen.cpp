@@ -138,10 +138,17 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
     Command2 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {lbl11, lbl15, Label11, Label12, Label13, Label14});
-    // A screen reader announces each field by the caption beside it.
-    Text1->setAccessibleName(trimBlanks(d.quantityCaption.text));
-    Text5->setAccessibleName(trimBlanks(d.priceCaption.text));
+    // A screen reader announces each field by the caption beside it, each
+    // result with its caption and unit, and the window by its heading.
+    setAccessibleName(ui::spokenName(d.heading.text));
+    Text1->setAccessibleName(ui::spokenName(d.quantityCaption.text));
+    Text5->setAccessibleName(ui::spokenName(d.priceCaption.text));
     Text6->setAccessibleName(kHundredthName);
+    lbl11->setSpokenCaption(d.dueCaption.text, d.dueUnit.text);
+    Label11->setSpokenCaption(kValueCaption);
+    Label12->setSpokenCaption(kMillionName);
+    Label13->setSpokenCaption(kThousandName);
+    Label14->setSpokenCaption(kUnitName);
 
     for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (control != lbla1_0)

@@ -98,7 +98,7 @@ frmzakat5::frmzakat5()
     entryColours.setColor(QPalette::Text, Colour::White);
     entryColours.setColor(QPalette::Base, Colour::Black);
     Text1->setPalette(entryColours);
-    Text1->setAccessibleName(trimBlanks(kQuantityCaption));
+    Text1->setAccessibleName(ui::spokenName(kQuantityCaption));
     Label1[1] = opaque(QStringLiteral("Label1(1)"), kDueCaption, twips(9360, 4920, 2055, 615),
                        captionFont);
     lbla = opaque(QStringLiteral("lbla"), kInitialRate, twips(7320, 4920, 2055, 615),
@@ -126,6 +126,9 @@ frmzakat5::frmzakat5()
     Command7 = backAndExit.back;
     Command6 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); }, {lbl1, lbla});
+    // The window heard by its heading, the share with its caption and unit.
+    setAccessibleName(ui::spokenName(kTitle));
+    lbl1->setSpokenCaption(kDueCaption, kUnit);
 
     Command1->setHandler([this] { Command1_Click(); });
     // An option's handler runs when it becomes the chosen one, by mouse or

@@ -3,6 +3,7 @@
 
 #include "ui/window.h"
 
+#include "ui/accessible.h"
 #include "ui/shapes.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption,
                  const QFont &font)
 {
     window->setObjectName(name);
+    ui::setAccessibleRole(window, QAccessible::Window);
     window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint

@@ -456,7 +456,7 @@ void LivestockWindowTest::longNotesAreCutOnScreenButKeptWhole()
     QCOMPARE(hoverText(line), kN4);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(line);
     QVERIFY(accessible);
-    QCOMPARE(accessible->text(QAccessible::Name), kN4);
+    QCOMPARE(accessible->text(QAccessible::Name), kN4.simplified()); // whole, as spoken
     const QString shown = line->shownText();
     QVERIFY(shown.endsWith(QChar(0x2026)));
     QVERIFY(shown.size() < kN4.size());
