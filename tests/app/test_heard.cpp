@@ -8,6 +8,8 @@
 #include "ui/buttons.h"
 #include "ui/entryfield.h"
 
+#include <QAccessibleInterface>
+
 // What a blind user hears: each computation, done with the keyboard, is told
 // as one sentence; a character a field refuses is never told as typed.
 class HeardTest : public QObject {
@@ -17,6 +19,7 @@ private slots:
     void eachComputationIsOneSentence_data();
     void eachComputationIsOneSentence();
     void aRefusedCharacterIsNotHeardButTheNoteIs();
+    void theWaysOfWritingTheAmountAreHeardWithTheirQuestion();
 };
 
 using MenuButton = CommandButton *frmzakat::*;
@@ -29,27 +32,43 @@ void HeardTest::eachComputationIsOneSentence_data()
     QTest::addColumn<MenuButton>("menuButton");
     QTest::addColumn<QStringList>("fieldsAndTexts");
     QTest::addColumn<QString>("sentence");
+    // A result shown, and what a screen reader calls it.
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("resultName");
     QTest::newRow("gold due") << &frmzakat::Command2 << QStringList{"Text1", "100"}
-                              << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب");
+                              << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب")
+                              << "lbl11"
+                              << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 2.5 جرام من الذهب");
     QTest::newRow("gold due and value")
         << &frmzakat::Command2 << QStringList{"Text1", "100", "Text5", "250"}
-        << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب، وقيمتها 625");
+        << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب، وقيمتها 625") << "Label14"
+        << QStringLiteral("ريال أو جنيه: 625");
     QTest::newRow("gold below the nisab") << &frmzakat::Command2 << QStringList{"Text1", "50"}
-                                          << QStringLiteral("النصاب هو 85 جرام من الذهب");
+                                          << QStringLiteral("النصاب هو 85 جرام من الذهب")
+                                          << "lbl11" << QStringLiteral("مقدار الزكاة الواجبة بالجرام");
     QTest::newRow("silver due") << &frmzakat::Command3 << QStringList{"Text1", "1000"}
-                                << QStringLiteral("مقدار الزكاة الواجبة 25 درهم فضة");
+                                << QStringLiteral("مقدار الزكاة الواجبة 25 درهم فضة") << "lbl11"
+                                << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 25 درهم فضة");
     QTest::newRow("cash due") << &frmzakat::Command4 << QStringList{"Text3", "10000"}
-                              << QStringLiteral("مقدار الزكاة الواجبة 250");
+                              << QStringLiteral("مقدار الزكاة الواجبة 250") << "Label4"
+                              << QStringLiteral("ريال أو جنيه: 250");
     QTest::newRow("cash too small") << &frmzakat::Command4 << QStringList{"Text3", "5"}
-                                    << QStringLiteral("لا زكاة في مبلغ أقل من 10");
+                                    << QStringLiteral("لا زكاة في مبلغ أقل من 10") << "lbl3"
+                                    << QStringLiteral("مقدار الزكاة الواجبة بنفس العملة");
     QTest::newRow("camels") << &frmzakat::Command1 << QStringList{"Text1", "250"}
-                            << QStringLiteral("في 250 من الإبل: 5 بنت لبون و 1 حقة");
+                            << QStringLiteral("في 250 من الإبل: 5 بنت لبون و 1 حقة") << "lbl14"
+                            << QStringLiteral("الإبل، النوع 2: حقة");
     QTest::newRow("sheep") << &frmzakat::Command1 << QStringList{"Text2", "50"}
-                           << QStringLiteral("في 50 من الغنم: 1 شاة");
-    QTest::newRow("cattle below the nisab") << &frmzakat::Command1 << QStringList{"Text3", "20"}
-                                            << QStringLiteral("في 20 من البقر: لم تبلغ نصاب البقر وهو 30");
+                           << QStringLiteral("في 50 من الغنم: 1 شاة") << "lbl2"
+                           << QStringLiteral("الغنم، العدد 1: 1");
+    QTest::newRow("cattle below the nisab")
+        << &frmzakat::Command1 << QStringList{"Text3", "20"}
+        << QStringLiteral("في 20 من البقر: لم تبلغ نصاب البقر وهو 30") << "lbl31"
+        << QStringLiteral("البقر، النوع 1");
     QTest::newRow("produce") << &frmzakat::Command5 << QStringList{"Text1", "100"}
-                             << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن");
+                             << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن")
+                             << "lbl1"
+                             << QStringLiteral("مقدار الزكاة الواجبة: 10 وحدة كيل أو وزن");
 }
 
 void HeardTest::eachComputationIsOneSentence()
@@ -57,6 +76,8 @@ void HeardTest::eachComputationIsOneSentence()
     QFETCH(MenuButton, menuButton);
     QFETCH(QStringList, fieldsAndTexts);
     QFETCH(QString, sentence);
+    QFETCH(QString, result);
+    QFETCH(QString, resultName);
     OpenedWindow w(menuButton);
     QLineEdit *field = nullptr;
     for (int i = 0; i + 1 < fieldsAndTexts.size(); i += 2) {
@@ -67,6 +88,10 @@ void HeardTest::eachComputationIsOneSentence()
     HeardEvents heard;
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(heard.announcements(), QStringList{sentence});
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(w.label(result));
+    QVERIFY(shown);
+    QCOMPARE(shown->role(), QAccessible::StaticText);
+    QCOMPARE(shown->text(QAccessible::Name), resultName);
 }
 
 void HeardTest::aRefusedCharacterIsNotHeardButTheNoteIs()
@@ -80,6 +105,18 @@ void HeardTest::aRefusedCharacterIsNotHeardButTheNoteIs()
     QCOMPARE(heard.insertedTexts().join(QString()), QStringLiteral("123456"));
     const QString note = EntryField::limitNoteText(6);
     QCOMPARE(heard.announcements(), QStringList({note, note}));
+}
+
+void HeardTest::theWaysOfWritingTheAmountAreHeardWithTheirQuestion()
+{
+    OpenedWindow w(&frmzakat::Command4);
+    const QString question = QStringLiteral("اختر إحدى الطريقتين لكتابة المبلغ");
+    QCOMPARE(w.label(QStringLiteral("Label1(0)"))->text(), question);
+    for (const QString &name : {QStringLiteral("Option1"), QStringLiteral("Option2")}) {
+        QAccessibleInterface *option = QAccessible::queryAccessibleInterface(w.option(name));
+        QCOMPARE(option->role(), QAccessible::RadioButton);
+        QCOMPARE(option->text(QAccessible::Description), question);
+    }
 }
 
 ZAKAT_GUI_TEST_MAIN(HeardTest)

@@ -574,6 +574,9 @@ void LivestockWindowTest::everyNoteShownCanBeReadWholeWithTheKeyboard()
     QTRY_VERIFY(panel->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), panel->text());
     QCOMPARE(panel->windowTitle(), title);
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(panel);
+    QCOMPARE(dialog->role(), QAccessible::Dialog); // a screen reader reads its title
+    QCOMPARE(dialog->text(QAccessible::Name), title);
     QCOMPARE(panel->layoutDirection(), Qt::RightToLeft);
     // Every note the lines show, whole, a paragraph each, in the lines' size
     // or larger, wrapped to the panel so that nothing is cut at its side.
