@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "money/cashzakat.h"
 #include "money/zakatconstants.h"
+#include "ui/accessible.h"
 #include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
@@ -45,6 +46,8 @@ const QString kNisabForJudgement =
 const QString kDueSpoken = QStringLiteral("مقدار الزكاة الواجبة %1");
 const QString kTooSmallSpoken = QStringLiteral("لا زكاة في مبلغ أقل من %1");
 const QString kNisabSpoken = QStringLiteral("%1 %2، والنصاب %3");
+// The due's breakdown, told apart from the amount's fields of the same names.
+const QString kBreakdownCaption = QStringLiteral("الزكاة، %1");
 
 // Typed characters of each field.
 constexpr int kAmountMaxLength = 11;
@@ -304,12 +307,14 @@ frmzakat2::frmzakat2()
     // results, and the two ways of writing the amount with their question.
     setAccessibleName(ui::spokenName(lbla1_2->text()));
     lbl3->setSpokenCaption(kDueCaption);
-    Label2->setSpokenCaption(Label6->text());
-    Label3->setSpokenCaption(Label8->text());
-    Label4->setSpokenCaption(Label7->text());
+    Label2->setSpokenCaption(kBreakdownCaption.arg(Label6->text()));
+    Label3->setSpokenCaption(kBreakdownCaption.arg(Label8->text()));
+    Label4->setSpokenCaption(kBreakdownCaption.arg(Label7->text()));
     Label17->setSpokenCaption(kGoldValueCaption.arg(numberText(Zakat::kGoldNisabGrams)));
     Label18->setSpokenCaption(kSilverValueCaption.arg(numberText(Zakat::kSilverNisabDirhams)));
     Label20->setSpokenCaption(Label1[12]->text());
+    for (QWidget *store : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label1[14])})
+        ui::keepFromAssistiveTechnology(store);
     for (OptionButton *option : {Option1, Option2})
         option->setAccessibleDescription(ui::spokenName(Label1[0]->text()));
 

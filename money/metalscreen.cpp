@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "money/metalzakat.h"
+#include "ui/accessible.h"
 #include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
@@ -30,6 +31,8 @@ const QString kHundredthName = QStringLiteral("هللة أو قرش");
 // The value in money has no caption of its own; the button that computes it names it.
 const QString kValueCaption = QStringLiteral("القيمة بالاوراق النقدية");
 
+// What the line under the due is, said before it.
+const QString kNoteCaption = QStringLiteral("ملاحظة");
 // How a listener hears the due and its value.
 const QString kDueSpoken = QStringLiteral("مقدار الزكاة الواجبة %1 %2");
 const QString kValueSpoken = QStringLiteral("، وقيمتها %1");
@@ -146,6 +149,9 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
     Text6->setAccessibleName(kHundredthName);
     lbl11->setSpokenCaption(d.dueCaption.text, d.dueUnit.text);
     Label11->setSpokenCaption(kValueCaption);
+    lbl15->setSpokenCaption(kNoteCaption);
+    for (QWidget *store : {static_cast<QWidget *>(Label19), static_cast<QWidget *>(Label1[3])})
+        ui::keepFromAssistiveTechnology(store);
     Label12->setSpokenCaption(kMillionName);
     Label13->setSpokenCaption(kThousandName);
     Label14->setSpokenCaption(kUnitName);

@@ -4,7 +4,6 @@
 #include "ui/accessible.h"
 
 #include "ui/announcer.h"
-#include "ui/shapes.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessibleWidget>
@@ -15,6 +14,7 @@ namespace ui {
 namespace {
 
 const char *const kRoleProperty = "zakatAccessibleRole";
+const char *const kKeptProperty = "zakatKeptFromAssistiveTechnology";
 
 class WindowAccessible : public QAccessibleWidget {
 public:
@@ -42,15 +42,14 @@ public:
     }
 
 private:
-    // The child widgets Qt would list, less the decoration, and the
-    // announcement last.
+    // The child widgets Qt would list, less those kept from assistive
+    // technology, and the announcement last.
     QList<QObject *> children() const
     {
         QList<QObject *> shown;
         for (QObject *child : widget()->children()) {
             auto *control = qobject_cast<QWidget *>(child);
-            if (!control || control->isWindow() || qobject_cast<OutlineShape *>(control)
-                || qobject_cast<LineShape *>(control))
+            if (!control || control->isWindow() || control->property(kKeptProperty).toBool())
                 continue;
             shown << control;
         }
@@ -85,6 +84,11 @@ void setAccessibleRole(QWidget *window, QAccessible::Role role)
     }();
     Q_UNUSED(factoryInstalled);
     window->setProperty(kRoleProperty, int(role));
+}
+
+void keepFromAssistiveTechnology(QWidget *control)
+{
+    control->setProperty(kKeptProperty, true);
 }
 
 void nameScrollArea(QAbstractScrollArea *area, const QString &name)
