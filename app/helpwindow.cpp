@@ -3,6 +3,7 @@
 
 #include "app/helpwindow.h"
 
+#include "ui/accessible.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
@@ -33,6 +34,7 @@ QString pageHtml(const HelpPage &page, int level)
 HelpWindow::HelpWindow(const HelpPage &page, QWidget *forWindow) : QWidget(forWindow, Qt::Window)
 {
     setObjectName(QStringLiteral("help"));
+    ui::setAccessibleRole(this, QAccessible::Dialog); // named by its title
     setWindowTitle(kTitle.arg(page.title));
     setAttribute(Qt::WA_DeleteOnClose);
     setLayoutDirection(Qt::RightToLeft);
@@ -46,7 +48,7 @@ HelpWindow::HelpWindow(const HelpPage &page, QWidget *forWindow) : QWidget(forWi
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setOpenLinks(false);
     text->setHtml(pageHtml(page, 2) + pageHtml(keysHelp(), 3));
-    text->setAccessibleName(windowTitle());
+    ui::nameScrollArea(text, windowTitle());
     text->setAccessibleDescription(kDescription);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -61,5 +61,8 @@ frmzakat *showMainMenu()
     auto *menu = new frmzakat();
     centreOnScreen(menu);
     menu->show();
+    // The keyboard comes to the menu at once, even where no window manager
+    // hands it over (a screen reader's user may have none to click on).
+    menu->activateWindow();
     return menu;
 }

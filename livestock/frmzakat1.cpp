@@ -7,6 +7,7 @@
 #include "livestock/camels.h"
 #include "livestock/cattle.h"
 #include "livestock/sheep.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -14,6 +15,8 @@
 #include "ui/window.h"
 
 #include <QShortcut>
+
+#include <tuple>
 
 namespace {
 
@@ -29,6 +32,16 @@ const QString kNotePlaceholder = QStringLiteral(". . . . . . . . . . . . . . . .
 const QString kCamels = QStringLiteral("الإبل");
 const QString kCattle = QStringLiteral("البقر");
 const QString kNotesOf = QStringLiteral("ملاحظات %1");
+const QString kSheep = QStringLiteral("الغنم");
+
+// How a listener hears a panel's due: "في 250 من الإبل: 5 بنت لبون و 1 حقة".
+const QString kDueSpoken = QStringLiteral("في %1 من %2: %3");
+const QString kAndSpoken = QStringLiteral(" و ");
+const QString kNothingDueSpoken = QStringLiteral("لا زكاة فيها");
+// How a listener tells the buttons and cells of the three panels apart.
+const QString kComputeSpoken = QStringLiteral("احسب: %1");
+const QString kNotesButtonSpoken = QStringLiteral("%1: أعد حساب %2 لعرض ملاحظاتها");
+const QString kCellSpoken = QStringLiteral("%1، %2 %3");
 
 // What the window computes, as its summary is headed; the window's caption
 // names only the animals.
@@ -171,6 +184,22 @@ frmzakat1::frmzakat1()
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {lbl1, lbl11, lbl13, lbl14, lbl2, lbl21, lbl3, lbl31, lbl33, lbl34});
 
+    // Heard apart: the window by what it computes, each button by its panel,
+    // each cell by its panel, column and row.
+    setAccessibleName(kSummaryHeading);
+    Command1->setAccessibleName(kComputeSpoken.arg(kCamels));
+    Command2->setAccessibleName(kComputeSpoken.arg(kSheep));
+    Command3->setAccessibleName(kComputeSpoken.arg(kCattle));
+    Command5->setAccessibleName(kNotesButtonSpoken.arg(Command5->text(), kCamels));
+    Command4->setAccessibleName(kNotesButtonSpoken.arg(Command4->text(), kCattle));
+    const std::tuple<QString, DesignLabel *, DesignLabel *, int> cells[] = {
+        {kCamels, lbl1, lbl11, 1}, {kCamels, lbl13, lbl14, 2}, {kSheep, lbl2, lbl21, 1},
+        {kCattle, lbl3, lbl31, 1}, {kCattle, lbl33, lbl34, 2}};
+    for (const auto &[animal, count, kind, row] : cells) {
+        count->setSpokenCaption(kCellSpoken.arg(animal, kCountHeading).arg(row));
+        kind->setSpokenCaption(kCellSpoken.arg(animal, kKindHeading).arg(row));
+    }
+
     Command1->setHandler([this] { Command1_Click(); });
     Command2->setHandler([this] { Command2_Click(); });
     Command3->setHandler([this] { Command3_Click(); });
@@ -206,8 +235,10 @@ frmzakat1::frmzakat1()
 
 void frmzakat1::Command1_Click()
 {
-    if (const auto rows = rowsForEntry(Text1->text(), camelsReset, camelsDue))
+    if (const auto rows = rowsForEntry(Text1->text(), camelsReset, camelsDue)) {
         showHerd(*rows, lbl1, lbl11, lbl13, lbl14, kCamels);
+        announceDue(Text1, kCamels, {rows->first, rows->second}, rows->notes[0]);
+    }
 }
 
 void frmzakat1::Command2_Click()
@@ -215,13 +246,31 @@ void frmzakat1::Command2_Click()
     if (const auto row = rowsForEntry(Text2->text(), sheepReset, sheepDue)) {
         lbl2->setText(row->count);
         lbl21->setText(row->kind);
+        announceDue(Text2, kSheep, {*row}, kNothingDueSpoken);
     }
 }
 
 void frmzakat1::Command3_Click()
 {
-    if (const auto rows = rowsForEntry(Text3->text(), cattleReset, cattleDue))
+    if (const auto rows = rowsForEntry(Text3->text(), cattleReset, cattleDue)) {
         showHerd(*rows, lbl3, lbl31, lbl33, lbl34, kCattle);
+        announceDue(Text3, kCattle, {rows->first, rows->second}, rows->notes[0]);
+    }
+}
+
+void frmzakat1::announceDue(const EntryField *count, const QString &animal,
+                            const QList<DueRow> &rows, const QString &whyNothing)
+{
+    if (!showsNumber(count->text()))
+        return; // an empty field only clears the panel
+    QStringList due;
+    for (const DueRow &row : rows)
+        if (readNumber(row.count).value_or(0) > 0)
+            due << row.count + u' ' + row.kind;
+    const QString what = !due.isEmpty()        ? due.join(kAndSpoken)
+                         : showsWords(whyNothing) ? whyNothing
+                                                  : kNothingDueSpoken;
+    ui::announce(this, kDueSpoken.arg(trimBlanks(count->text()), animal, what));
 }
 
 void frmzakat1::Text1_Change()

@@ -85,6 +85,9 @@ private:
                    DesignLabel *secondKind, const QString &animal);
     QStringList notesShown() const;
     NoteLines notesOnLines() const;
+    // Says what is due on the count in the field, from the rows shown.
+    void announceDue(const EntryField *count, const QString &animal,
+                     const QList<DueRow> &rows, const QString &whyNothing);
 
     QString m_notesAbout; // the animal whose notes the note lines show
     QPointer<NotesPanel> m_notesPanel;

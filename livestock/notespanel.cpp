@@ -4,6 +4,7 @@
 #include "livestock/notespanel.h"
 
 #include "core/numbers.h"
+#include "ui/accessible.h"
 #include "ui/look.h"
 #include "ui/window.h"
 
@@ -32,6 +33,7 @@ NotesPanel::NotesPanel(QWidget *livestockWindow)
     : QWidget(livestockWindow, Qt::Window)
 {
     setObjectName(QStringLiteral("notesPanel"));
+    ui::setAccessibleRole(this, QAccessible::Dialog); // named by its title
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_DeleteOnClose, false); // reopened with the notes of the moment
     QPalette colours = palette();
@@ -81,7 +83,7 @@ void NotesPanel::setNotes(const QString &about, const QStringList &notes)
     const QString title = about.isEmpty() ? kNotes : kNotesAbout.arg(about);
     setWindowTitle(title);
     m_heading->setText(title);
-    m_text->setAccessibleName(title);
+    ui::nameScrollArea(m_text, title);
     m_text->setPlainText(notes.isEmpty() ? kNoNotesYet : notes.join(QLatin1Char('\n')));
     // Each note a paragraph of its own, reading right to left.
     QTextCursor paragraphs(m_text->document());

@@ -6,6 +6,8 @@
 #include "core/numbers.h"
 #include "money/cashzakat.h"
 #include "money/zakatconstants.h"
+#include "ui/accessible.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -39,6 +41,13 @@ const QString kGoldValueCaption = QStringLiteral("قيمة %1 جرام من ال
 const QString kSilverValueCaption = QStringLiteral("قيمة %1 درهم من الفضة");
 const QString kNisabForJudgement =
     QStringLiteral("النصاب معروض لتقدير المستخدم، ولا يقارن «احسب» المبلغ به");
+
+// How a listener hears the due and the nisab.
+const QString kDueSpoken = QStringLiteral("مقدار الزكاة الواجبة %1");
+const QString kTooSmallSpoken = QStringLiteral("لا زكاة في مبلغ أقل من %1");
+const QString kNisabSpoken = QStringLiteral("%1 %2، والنصاب %3");
+// The due's breakdown, told apart from the amount's fields of the same names.
+const QString kBreakdownCaption = QStringLiteral("الزكاة، %1");
 
 // Typed characters of each field.
 constexpr int kAmountMaxLength = 11;
@@ -280,7 +289,7 @@ frmzakat2::frmzakat2()
         {Text3, Label1[10]}, {Text1, Label10}, {Text2, Label11}, {Text5, Label12},
         {Text6, Label13},    {Text4, Label9},  {Text7, Label15}, {Text8, Label16}};
     for (const auto &[field, caption] : fieldCaptions)
-        field->setAccessibleName(trimBlanks(caption->text()));
+        field->setAccessibleName(ui::spokenName(caption->text()));
     Command1 = button(QStringLiteral("Command1"), QStringLiteral("النصاب"),
                       twips(3000, 6600, 1455, 615), designFont(Face::TimesNewRoman, 14.25, Bold));
     Command1->hide();
@@ -294,6 +303,20 @@ frmzakat2::frmzakat2()
     Command6 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {lbl3, Label2, Label3, Label4, Label17, Label18, Label20});
+    // Heard with their captions and units: the window by its heading, the
+    // results, and the two ways of writing the amount with their question.
+    setAccessibleName(ui::spokenName(lbla1_2->text()));
+    lbl3->setSpokenCaption(kDueCaption);
+    Label2->setSpokenCaption(kBreakdownCaption.arg(Label6->text()));
+    Label3->setSpokenCaption(kBreakdownCaption.arg(Label8->text()));
+    Label4->setSpokenCaption(kBreakdownCaption.arg(Label7->text()));
+    Label17->setSpokenCaption(kGoldValueCaption.arg(numberText(Zakat::kGoldNisabGrams)));
+    Label18->setSpokenCaption(kSilverValueCaption.arg(numberText(Zakat::kSilverNisabDirhams)));
+    Label20->setSpokenCaption(Label1[12]->text());
+    for (QWidget *store : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label1[14])})
+        ui::keepFromAssistiveTechnology(store);
+    for (OptionButton *option : {Option1, Option2})
+        option->setAccessibleDescription(ui::spokenName(Label1[0]->text()));
 
     m_breakdown = {lbl3, Label1[14], Label5, Label2, Label3, Label4,
                    Text4, Label6,    Label8, Label7, Label9};
@@ -383,12 +406,14 @@ void frmzakat2::Command3_Click()
         break;
     case CashVerdict::TooSmall:
         lbl3->setText(kTooSmall);
+        ui::announce(this, kTooSmallSpoken.arg(numberText(Zakat::kSmallestCashAmount)));
         break;
     case CashVerdict::TooLarge:
         showWarning(this, kAmountTooLarge, kNoticeTitle);
         break;
     case CashVerdict::Due:
         lbl3->setText(due.due);
+        ui::announce(this, kDueSpoken.arg(due.due));
         break;
     }
     Command4_Click(); // does nothing unless lbl3 holds a number
@@ -422,25 +447,30 @@ void frmzakat2::Text1_LostFocus()
     m_warningAboutMilliards = false;
 }
 
-void frmzakat2::priceChanged(EntryField *price, DesignLabel *value, double nisabUnits)
+void frmzakat2::priceChanged(EntryField *price, DesignLabel *value, double nisabUnits,
+                            const QString &valueCaption)
 {
     if (const auto worth = nisabValue(price->text(), nisabUnits)) {
         value->setText(*worth);
     } else {
-        price->write(kZero); // runs this handler again for "0"
+        price->write(kZero); // runs this handler again for "0", which is heard
         value->setText(kZero);
+        Command1_Click();
+        return;
     }
     Command1_Click();
+    ui::announce(this, kNisabSpoken.arg(valueCaption.arg(numberText(nisabUnits)), value->text(),
+                                        Label20->text()));
 }
 
 void frmzakat2::Text7_Change()
 {
-    priceChanged(Text7, Label17, Zakat::kGoldNisabGrams);
+    priceChanged(Text7, Label17, Zakat::kGoldNisabGrams, kGoldValueCaption);
 }
 
 void frmzakat2::Text8_Change()
 {
-    priceChanged(Text8, Label18, Zakat::kSilverNisabDirhams);
+    priceChanged(Text8, Label18, Zakat::kSilverNisabDirhams, kSilverValueCaption);
 }
 
 void frmzakat2::Command1_Click()

@@ -72,7 +72,8 @@ public:
     CommandButton *Command6;
 
 private:
-    void priceChanged(EntryField *price, DesignLabel *value, double nisabUnits);
+    void priceChanged(EntryField *price, DesignLabel *value, double nisabUnits,
+                      const QString &valueCaption);
 
     BreakdownControls m_breakdown;
     bool m_warningAboutMilliards = false;

@@ -5,6 +5,8 @@
 
 #include "core/numbers.h"
 #include "money/metalzakat.h"
+#include "ui/accessible.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -28,6 +30,12 @@ const QString kHundredthName = QStringLiteral("هللة أو قرش");
 
 // The value in money has no caption of its own; the button that computes it names it.
 const QString kValueCaption = QStringLiteral("القيمة بالاوراق النقدية");
+
+// What the line under the due is, said before it.
+const QString kNoteCaption = QStringLiteral("ملاحظة");
+// How a listener hears the due and its value.
+const QString kDueSpoken = QStringLiteral("مقدار الزكاة الواجبة %1 %2");
+const QString kValueSpoken = QStringLiteral("، وقيمتها %1");
 
 const QString kQuantityTitle = QStringLiteral(" تنبيه  ");
 const QString kPriceTitle = QStringLiteral("تنبيه ");
@@ -133,10 +141,20 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
     Command2 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {lbl11, lbl15, Label11, Label12, Label13, Label14});
-    // A screen reader announces each field by the caption beside it.
-    Text1->setAccessibleName(trimBlanks(d.quantityCaption.text));
-    Text5->setAccessibleName(trimBlanks(d.priceCaption.text));
+    // A screen reader announces each field by the caption beside it, each
+    // result with its caption and unit, and the window by its heading.
+    setAccessibleName(ui::spokenName(d.heading.text));
+    Text1->setAccessibleName(ui::spokenName(d.quantityCaption.text));
+    Text5->setAccessibleName(ui::spokenName(d.priceCaption.text));
     Text6->setAccessibleName(kHundredthName);
+    lbl11->setSpokenCaption(d.dueCaption.text, d.dueUnit.text);
+    Label11->setSpokenCaption(kValueCaption);
+    lbl15->setSpokenCaption(kNoteCaption);
+    for (QWidget *store : {static_cast<QWidget *>(Label19), static_cast<QWidget *>(Label1[3])})
+        ui::keepFromAssistiveTechnology(store);
+    Label12->setSpokenCaption(kMillionName);
+    Label13->setSpokenCaption(kThousandName);
+    Label14->setSpokenCaption(kUnitName);
 
     for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (control != lbla1_0)
@@ -160,6 +178,12 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
 
 void MetalScreen::Command1_Click()
 {
+    if (showDue())
+        ui::announce(this, resultSentence(false));
+}
+
+bool MetalScreen::showDue()
+{
     const MetalDue due = metalZakatDue(Text1->text(), *m_design.rules);
     switch (due.verdict) {
     case QuantityVerdict::NoQuantity:
@@ -171,21 +195,23 @@ void MetalScreen::Command1_Click()
     case QuantityVerdict::BelowNisab:
         lbl11->setText(kBelowNisab);
         lbl15->setText(m_design.belowNisabNote);
-        break;
+        return true;
     case QuantityVerdict::TooLarge:
         showWarning(this, m_design.aboveBoundWarning, kQuantityTitle);
         break;
     case QuantityVerdict::Due:
         lbl11->setText(due.due);
         lbl15->setText(kDueNote);
-        break;
+        return true;
     }
+    return false;
 }
 
 void MetalScreen::Command5_Click()
 {
-    Command1_Click();
+    const bool dueShown = showDue();
     const MetalValue value = metalValue(lbl11->text(), Text5->text());
+    bool valueShown = false;
     switch (value.verdict) {
     case ValueVerdict::PriceNotANumber:
         showWarning(this, m_design.priceWarning, kPriceTitle);
@@ -195,13 +221,28 @@ void MetalScreen::Command5_Click()
         break;
     case ValueVerdict::OutOfRange:
         Label11->setText(value.value);
+        valueShown = true;
         showWarning(this, m_design.valueWarning, kPriceTitle);
         break;
     case ValueVerdict::Split:
         Label11->setText(value.value);
+        valueShown = true;
         Command6_Click();
         break;
     }
+    // Heard once the warning, if any, is gone.
+    if (dueShown)
+        ui::announce(this, resultSentence(valueShown));
+}
+
+QString MetalScreen::resultSentence(bool withValue) const
+{
+    if (!showsNumber(lbl11->text()))
+        return lbl15->text(); // below the nisab, the note says why nothing is due
+    QString sentence = kDueSpoken.arg(lbl11->text(), Label10->text());
+    if (withValue)
+        sentence += kValueSpoken.arg(Label11->text());
+    return sentence;
 }
 
 void MetalScreen::Command6_Click()

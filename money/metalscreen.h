@@ -110,6 +110,10 @@ public:
 
 private:
     void clearResults(bool keepDue);
+    // Computes and shows the due on the quantity; says whether it shows one.
+    bool showDue();
+    // The due, and its value where shown, as one sentence for a listener.
+    QString resultSentence(bool withValue) const;
 
     const MetalDesign &m_design;
     BreakdownControls m_breakdown;

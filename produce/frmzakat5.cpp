@@ -4,6 +4,7 @@
 #include "produce/frmzakat5.h"
 
 #include "core/numbers.h"
+#include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -36,6 +37,9 @@ const QString kRatesNote = QStringLiteral("6- فيما يشرب بلا مئون�
 
 // The summary names the quantity plainly; the window's caption asks for it.
 const QString kQuantityName = QStringLiteral("الكمية");
+
+// How a listener hears the share: its rate, the quantity and the unit.
+const QString kShareSpoken = QStringLiteral("مقدار الزكاة الواجبة (%1) %2 %3");
 
 const QString kWarningTitle = QStringLiteral(" تنبيه  ");
 
@@ -96,7 +100,7 @@ frmzakat5::frmzakat5()
     entryColours.setColor(QPalette::Text, Colour::White);
     entryColours.setColor(QPalette::Base, Colour::Black);
     Text1->setPalette(entryColours);
-    Text1->setAccessibleName(trimBlanks(kQuantityCaption));
+    Text1->setAccessibleName(ui::spokenName(kQuantityCaption));
     Label1[1] = opaque(QStringLiteral("Label1(1)"), kDueCaption, twips(9360, 4920, 2055, 615),
                        captionFont);
     lbla = opaque(QStringLiteral("lbla"), kInitialRate, twips(7320, 4920, 2055, 615),
@@ -126,6 +130,9 @@ frmzakat5::frmzakat5()
     Command7 = backAndExit.back;
     Command6 = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); }, {lbl1, lbla});
+    // The window heard by its heading, the share with its caption and unit.
+    setAccessibleName(ui::spokenName(kTitle));
+    lbl1->setSpokenCaption(kDueCaption, kUnit);
 
     Command1->setHandler([this] { Command1_Click(); });
     // An option's handler runs when it becomes the chosen one, by mouse or
@@ -163,8 +170,10 @@ void frmzakat5::Command1_Click()
         Text1->focusAndSelectAll();
         return;
     }
-    if (const auto share = produceShareText(*quantity, chosenKind()))
+    if (const auto share = produceShareText(*quantity, chosenKind())) {
         lbl1->setText(*share);
+        ui::announce(this, kShareSpoken.arg(readable(rateName(chosenKind())), *share, kUnit));
+    }
 }
 
 void frmzakat5::Text1_Change()

@@ -11,7 +11,7 @@ packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6test6 \
 qt6-base-private-dev \
 libgl-dev fonts-liberation2 fonts-noto-core fonts-hosny-amiri \
 qt6-translations-l10n qt6-l10n-tools libqt6svg6 desktop-file-utils appstream \
-poppler-utils"
+poppler-utils at-spi2-core python3-pyatspi dbus xvfb"
 if [ "${1:-}" = package ]; then
     packages="$packages dpkg-dev debhelper lintian"
 fi

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 namespace ui {
 namespace {
 
@@ -106,7 +108,22 @@ QString lastAnnouncement(const QWidget *window)
 
 QString spokenName(const QString &drawnText)
 {
-    return readable(drawnText);
+    // Slips of the design's texts, said right; the screen shows them as drawn.
+    static const std::pair<QString, QString> slips[] = {
+        {QStringLiteral("ربال"), QStringLiteral("ريال")},
+        {QStringLiteral("أوجنيه"), QStringLiteral("أو جنيه")},
+        {QStringLiteral("الواجبةبنفس"), QStringLiteral("الواجبة بنفس")},
+        {QStringLiteral("المفدار"), QStringLiteral("المقدار")},
+        {QStringLiteral("وتدخرمثل"), QStringLiteral("وتدخر مثل")},
+        {QStringLiteral("االثمن"), QStringLiteral("الثمن")},
+        {QStringLiteral("الحفة"), QStringLiteral("الحقة")},
+    };
+    QStringList words = readable(drawnText).split(u' ');
+    for (QString &word : words)
+        for (const auto &[drawn, said] : slips)
+            if (word == drawn)
+                word = said;
+    return words.join(u' ');
 }
 
 } // namespace ui

@@ -19,8 +19,8 @@ void announce(QWidget *window, const QString &sentence);
 QString lastAnnouncement(const QWidget *window);
 
 // A text as a listener should hear it: without the tatweel that stretches it
-// to its place on the window, and without doubled blanks or blanks at its
-// edges.
+// to its place on the window, without doubled blanks or blanks at its edges,
+// and with the few slips of the design's spelling said right.
 QString spokenName(const QString &drawnText);
 
 } // namespace ui

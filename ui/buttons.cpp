@@ -3,6 +3,7 @@
 
 #include "ui/buttons.h"
 
+#include "ui/announcer.h"
 #include "ui/look.h"
 
 #include <QKeyEvent>
@@ -55,7 +56,7 @@ CommandButton::CommandButton(QWidget *window, const QString &name, const QString
     colours.setColor(QPalette::ButtonText, Qt::black);
     setPalette(colours);
     setAutoDefault(false);
-    setAccessibleName(text); // what a screen reader announces the button does
+    setAccessibleName(ui::spokenName(text)); // what a screen reader announces the button does
 }
 
 void CommandButton::setHandler(std::function<void()> handler)
@@ -119,7 +120,7 @@ OptionButton::OptionButton(QWidget *window, const QString &name, const QString &
     setPalette(colours);
     setBackgroundRole(QPalette::Window); // a radio button would fill with the button colour
     setAutoFillBackground(true);
-    setAccessibleName(text);
+    setAccessibleName(ui::spokenName(text));
 }
 
 void OptionButton::paintEvent(QPaintEvent *)

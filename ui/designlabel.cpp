@@ -3,17 +3,52 @@
 
 #include "ui/designlabel.h"
 
+#include "ui/announcer.h"
 #include "ui/look.h"
+#include "ui/summary.h"
 
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+
+namespace {
+
+class DesignLabelAccessible : public QAccessibleWidget {
+public:
+    explicit DesignLabelAccessible(DesignLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        auto *label = static_cast<DesignLabel *>(widget());
+        return label->accessibleName().isEmpty() ? label->spokenText()
+                                                 : ui::spokenName(label->accessibleName());
+    }
+};
+
+QAccessibleInterface *designLabelAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("DesignLabel") && object && object->isWidgetType())
+        return new DesignLabelAccessible(static_cast<DesignLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &text,
                          const QRect &bounds, const QFont &font, const QColor &textColour,
                          Qt::Alignment alignment, const QColor &background)
     : QLabel(text, window)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(designLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     placeControl(this, name, bounds, font);
     setAlignment(alignment);
     setWordWrap(true);
@@ -25,6 +60,25 @@ DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &te
         setAutoFillBackground(true);
     }
     setPalette(colours);
+}
+
+void DesignLabel::setSpokenCaption(const QString &caption, const QString &unit)
+{
+    m_spokenCaption = ui::spokenName(caption);
+    m_spokenUnit = ui::spokenName(unit);
+}
+
+QString DesignLabel::spokenText() const
+{
+    const QString shown = ui::spokenName(text());
+    if (m_spokenCaption.isEmpty())
+        return shown;
+    if (!showsNumber(shown) && !showsWords(shown))
+        return m_spokenCaption; // dots or nothing: no value yet
+    QString spoken = m_spokenCaption + QStringLiteral(": ") + shown;
+    if (!m_spokenUnit.isEmpty())
+        spoken += u' ' + m_spokenUnit;
+    return spoken;
 }
 
 QFont DesignLabel::fittedFont() const

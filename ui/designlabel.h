@@ -30,7 +30,18 @@ public:
     // How the text is laid out in the label's bounds.
     int drawingFlags() const;
 
+    // What a listener hears of the label. A result is named by its caption,
+    // the value it shows and its unit ("ألف: 6"), or by its caption alone
+    // while it shows no value; any other label by its text. Either way
+    // cleaned as spoken.
+    void setSpokenCaption(const QString &caption, const QString &unit = QString());
+    QString spokenText() const;
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_spokenCaption;
+    QString m_spokenUnit;
 };

@@ -4,12 +4,14 @@
 #include "ui/entryfield.h"
 
 #include "core/numbers.h"
+#include "ui/announcer.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -208,8 +210,7 @@ void EntryField::showLimitNote()
     m_limitNote->show();
     m_limitNote->raise();
     m_limitNote->findChild<QTimer *>()->start(kLimitNoteMilliseconds);
-    QAccessibleEvent alert(m_limitNote, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    ui::announce(window(), m_limitNote->text());
 }
 
 QPoint EntryField::freePlaceForNote(const QSize &size) const
@@ -259,7 +260,38 @@ void EntryField::keyPressEvent(QKeyEvent *event)
         pasteCleaned();
         return;
     }
+    // A character the field cannot take is refused before the field inserts
+    // it: inserted, even for the validator to take it back, it would be told
+    // to a screen reader as typed.
+    const QString typed = event->text();
+    const bool insertsText = !typed.isEmpty() && typed.at(0).isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    if (insertsText && !isReadOnly() && refuses(typed.size())) {
+        event->accept();
+        showLimitNote();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void EntryField::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString committed = event->commitString();
+    if (!committed.isEmpty() && !isReadOnly() && refuses(committed.size())) {
+        showLimitNote();
+        QInputMethodEvent nothing; // ends the composition, inserting nothing
+        QLineEdit::inputMethodEvent(&nothing);
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+bool EntryField::refuses(qsizetype insertedLength) const
+{
+    // As the validator judges: longer than the limit and than the text before.
+    const qsizetype after = text().size() - selectedText().size() + insertedLength;
+    return after > m_maxTypedLength && after > text().size();
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)

@@ -62,6 +62,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -72,6 +73,9 @@ private:
     // Whether a text of the given length, in place of the selection, stays
     // within the typed maximum.
     bool fits(qsizetype insertedLength) const;
+    // Whether typing a text of the given length, in place of the selection,
+    // is refused.
+    bool refuses(qsizetype insertedLength) const;
 
     void fitText();
     // Where the note of the given size goes, on the screen.

@@ -3,6 +3,7 @@
 
 #include "ui/shapes.h"
 
+#include "ui/accessible.h"
 #include "ui/designlabel.h"
 
 #include <QPainter>
@@ -14,6 +15,7 @@ OutlineShape::OutlineShape(QWidget *window, const QString &name, const QRect &bo
     setObjectName(name);
     setGeometry(bounds);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui::keepFromAssistiveTechnology(this);
 }
 
 void OutlineShape::paintEvent(QPaintEvent *)
@@ -33,6 +35,7 @@ LineShape::LineShape(QWidget *window, const QString &name, const QPoint &from, c
     m_from = from - bounds.topLeft();
     m_to = to - bounds.topLeft();
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui::keepFromAssistiveTechnology(this);
 }
 
 void LineShape::paintEvent(QPaintEvent *)

@@ -4,6 +4,7 @@
 #include "ui/window.h"
 
 #include "ui/look.h"
+#include "ui/accessible.h"
 #include "ui/shapes.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption,
                  const QFont &font)
 {
     window->setObjectName(name);
+    ui::setAccessibleRole(window, QAccessible::Window);
     window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint

@@ -3,6 +3,7 @@
 
 #include "app/frmzakat.h"
 #include "tests/support/guitest.h"
+#include "tests/support/heard.h"
 #include "app/startup.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextEdit>
 
@@ -25,6 +27,8 @@ private slots:
     void everyControlHasItsDesignName();
     void fieldsAndButtonsHaveAccessibleNames_data();
     void fieldsAndButtonsHaveAccessibleNames();
+    void screenReadersHearEveryObjectByADistinctName_data();
+    void screenReadersHearEveryObjectByADistinctName();
     void labelsShowTheirWholeDesignText_data();
     void labelsShowTheirWholeDesignText();
     void everyWindowLiesInsideTheScreenUnderAnArabicTitle_data();
@@ -166,6 +170,25 @@ void EveryWindowTest::fieldsAndButtonsHaveAccessibleNames()
 {
     QFETCH(QWidget *, window);
     checkAccessibleNames(window);
+}
+
+void EveryWindowTest::screenReadersHearEveryObjectByADistinctName_data()
+{
+    addWindowRows();
+}
+
+void EveryWindowTest::screenReadersHearEveryObjectByADistinctName()
+{
+    QFETCH(QWidget *, window);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+    QVERIFY(accessible);
+    // A frame Orca reads the title of; a help window is a dialog of its window.
+    QCOMPARE(accessible->role(),
+             window->parentWidget() ? QAccessible::Dialog : QAccessible::Window);
+    const QString name = accessible->text(QAccessible::Name);
+    QVERIFY2(name.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))),
+             qPrintable(name));
+    checkAccessibleTree(window);
 }
 
 void EveryWindowTest::labelsShowTheirWholeDesignText_data()

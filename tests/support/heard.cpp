@@ -3,13 +3,55 @@
 
 #include "tests/support/heard.h"
 
+#include "ui/shapes.h"
+
 #include <QAccessibleInterface>
+#include <QMultiHash>
+#include <QTest>
+#include <QWidget>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
 namespace {
+
 HeardEvents *listening = nullptr;
+
+// Below the interface: every object named, no decoration; the names of the
+// focusable ones gathered.
+void checkBelow(QAccessibleInterface *parent, const QString &path,
+                QMultiHash<QString, QString> &focusable)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface *child = parent->child(i);
+        QVERIFY2(child, qPrintable(path));
+        QCOMPARE(parent->indexOfChild(child), i);
+        QObject *object = child->object();
+        const QString where = path + u'/'
+            + (object && !object->objectName().isEmpty() ? object->objectName()
+                                                         : QString::number(i));
+        QVERIFY2(!qobject_cast<OutlineShape *>(object) && !qobject_cast<LineShape *>(object),
+                 qPrintable(where + QStringLiteral(" is decoration")));
+        const QString name = child->text(QAccessible::Name);
+        QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where + QStringLiteral(" has no name")));
+        QVERIFY2(name == name.simplified() && !name.contains(QChar(0x0640)),
+                 qPrintable(where + QStringLiteral(" is named as drawn: ") + name));
+        if (child->state().focusable && !child->state().invisible)
+            focusable.insert(name, where);
+        checkBelow(child, where, focusable);
+    }
+}
+
+} // namespace
+
+void checkAccessibleTree(QWidget *window)
+{
+    QMultiHash<QString, QString> focusable;
+    checkBelow(QAccessible::queryAccessibleInterface(window), window->objectName(), focusable);
+    QVERIFY(!focusable.isEmpty());
+    for (const QString &heard : focusable.uniqueKeys())
+        QVERIFY2(focusable.count(heard) == 1,
+                 qPrintable(heard + QStringLiteral(": ") + focusable.values(heard).join(u' ')));
 }
 
 HeardEvents::HeardEvents()

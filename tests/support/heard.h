@@ -10,6 +10,13 @@
 // sends through QAccessible is caught before any bridge sees it. A screen
 // reader speaks a notification the moment it is shown; those sentences are
 // the announcements.
+class QWidget;
+
+// Walks the window's accessible tree as a screen reader does: every object
+// has a name, cleaned as spoken, none is decoration, and no two focusable
+// objects share a name. Fails the running test otherwise.
+void checkAccessibleTree(QWidget *window);
+
 class HeardEvents {
 public:
     HeardEvents();

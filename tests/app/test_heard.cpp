@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "app/frmzakat.h"
+#include "tests/support/guitest.h"
+#include "tests/support/heard.h"
+#include "app/startup.h"
+#include "ui/buttons.h"
+#include "ui/entryfield.h"
+
+#include <QAccessibleInterface>
+
+// What a blind user hears: each computation, done with the keyboard, is told
+// as one sentence; a character a field refuses is never told as typed.
+class HeardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { deleteAllWindows(); }
+    void eachComputationIsOneSentence_data();
+    void eachComputationIsOneSentence();
+    void aRefusedCharacterIsNotHeardButTheNoteIs();
+    void theWaysOfWritingTheAmountAreHeardWithTheirQuestion();
+};
+
+using MenuButton = CommandButton *frmzakat::*;
+Q_DECLARE_METATYPE(MenuButton)
+
+void HeardTest::eachComputationIsOneSentence_data()
+{
+    // The window, what is typed into which fields (Enter pressed in the last),
+    // and the sentence heard.
+    QTest::addColumn<MenuButton>("menuButton");
+    QTest::addColumn<QStringList>("fieldsAndTexts");
+    QTest::addColumn<QString>("sentence");
+    // A result shown, and what a screen reader calls it.
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("resultName");
+    QTest::newRow("gold due") << &frmzakat::Command2 << QStringList{"Text1", "100"}
+                              << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب")
+                              << "lbl11"
+                              << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 2.5 جرام من الذهب");
+    QTest::newRow("gold due and value")
+        << &frmzakat::Command2 << QStringList{"Text1", "100", "Text5", "250"}
+        << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب، وقيمتها 625") << "Label14"
+        << QStringLiteral("ريال أو جنيه: 625");
+    QTest::newRow("gold below the nisab") << &frmzakat::Command2 << QStringList{"Text1", "50"}
+                                          << QStringLiteral("النصاب هو 85 جرام من الذهب")
+                                          << "lbl11" << QStringLiteral("مقدار الزكاة الواجبة بالجرام");
+    QTest::newRow("silver due") << &frmzakat::Command3 << QStringList{"Text1", "1000"}
+                                << QStringLiteral("مقدار الزكاة الواجبة 25 درهم فضة") << "lbl11"
+                                << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 25 درهم فضة");
+    QTest::newRow("cash due") << &frmzakat::Command4 << QStringList{"Text3", "10000"}
+                              << QStringLiteral("مقدار الزكاة الواجبة 250") << "Label4"
+                              << QStringLiteral("الزكاة، ريال أو جنيه: 250");
+    QTest::newRow("cash too small") << &frmzakat::Command4 << QStringList{"Text3", "5"}
+                                    << QStringLiteral("لا زكاة في مبلغ أقل من 10") << "lbl3"
+                                    << QStringLiteral("مقدار الزكاة الواجبة بنفس العملة");
+    QTest::newRow("camels") << &frmzakat::Command1 << QStringList{"Text1", "250"}
+                            << QStringLiteral("في 250 من الإبل: 5 بنت لبون و 1 حقة") << "lbl14"
+                            << QStringLiteral("الإبل، النوع 2: حقة");
+    QTest::newRow("sheep") << &frmzakat::Command1 << QStringList{"Text2", "50"}
+                           << QStringLiteral("في 50 من الغنم: 1 شاة") << "lbl2"
+                           << QStringLiteral("الغنم، العدد 1: 1");
+    QTest::newRow("cattle below the nisab")
+        << &frmzakat::Command1 << QStringList{"Text3", "20"}
+        << QStringLiteral("في 20 من البقر: لم تبلغ نصاب البقر وهو 30") << "lbl31"
+        << QStringLiteral("البقر، النوع 1");
+    QTest::newRow("produce") << &frmzakat::Command5 << QStringList{"Text1", "100"}
+                             << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن")
+                             << "lbl1"
+                             << QStringLiteral("مقدار الزكاة الواجبة: 10 وحدة كيل أو وزن");
+}
+
+void HeardTest::eachComputationIsOneSentence()
+{
+    QFETCH(MenuButton, menuButton);
+    QFETCH(QStringList, fieldsAndTexts);
+    QFETCH(QString, sentence);
+    QFETCH(QString, result);
+    QFETCH(QString, resultName);
+    OpenedWindow w(menuButton);
+    QLineEdit *field = nullptr;
+    for (int i = 0; i + 1 < fieldsAndTexts.size(); i += 2) {
+        field = w.field(fieldsAndTexts.at(i));
+        field->setFocus(Qt::TabFocusReason); // reached by Tab: its text selected
+        typeText(field, fieldsAndTexts.at(i + 1));
+    }
+    HeardEvents heard;
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(heard.announcements(), QStringList{sentence});
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(w.label(result));
+    QVERIFY(shown);
+    QCOMPARE(shown->role(), QAccessible::StaticText);
+    QCOMPARE(shown->text(QAccessible::Name), resultName);
+    checkAccessibleTree(w.window); // with results shown, still every object named
+}
+
+void HeardTest::aRefusedCharacterIsNotHeardButTheNoteIs()
+{
+    OpenedWindow w(&frmzakat::Command2); // gold: six characters in the quantity
+    auto *quantity = static_cast<EntryField *>(w.field(QStringLiteral("Text1")));
+    quantity->setFocus(Qt::TabFocusReason);
+    HeardEvents heard;
+    typeText(quantity, QStringLiteral("12345678"));
+    QCOMPARE(quantity->text(), QStringLiteral("123456"));
+    QCOMPARE(heard.insertedTexts().join(QString()), QStringLiteral("123456"));
+    const QString note = EntryField::limitNoteText(6);
+    QCOMPARE(heard.announcements(), QStringList({note, note}));
+}
+
+void HeardTest::theWaysOfWritingTheAmountAreHeardWithTheirQuestion()
+{
+    OpenedWindow w(&frmzakat::Command4);
+    const QString question = QStringLiteral("اختر إحدى الطريقتين لكتابة المبلغ");
+    QCOMPARE(w.label(QStringLiteral("Label1(0)"))->text(), question);
+    for (const QString &name : {QStringLiteral("Option1"), QStringLiteral("Option2")}) {
+        QAccessibleInterface *option = QAccessible::queryAccessibleInterface(w.option(name));
+        QCOMPARE(option->role(), QAccessible::RadioButton);
+        QCOMPARE(option->text(QAccessible::Description), question);
+    }
+}
+
+ZAKAT_GUI_TEST_MAIN(HeardTest)
+#include "test_heard.moc"
