@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "money/zakatconstants.h"
+#include "ui/accessible.h"
 #include "ui/announcer.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
@@ -183,6 +184,9 @@ frmzakat6::frmzakat6()
                            resultFont);
     wholePart->hide();
     fraction->hide();
+    // Working labels the breakdown keeps its parts in: never heard.
+    for (QWidget *store : {static_cast<QWidget *>(wholePart), static_cast<QWidget *>(fraction)})
+        ui::keepFromAssistiveTechnology(store);
     m_breakdown = {due,
                    wholePart,
                    fraction,
