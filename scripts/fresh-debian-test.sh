@@ -86,8 +86,10 @@ cleanup() {
     status=$?
     trap - EXIT INT TERM HUP
     if [ -n "$runner" ] && kill -0 "$runner" 2>/dev/null; then
-        # Killing the namespace's first process ends every process in it.
-        kill -TERM "$runner" 2>/dev/null || true
+        # unshare ignores SIGINT and SIGTERM while it waits; killed, it takes
+        # the namespace's first process with it, and that every process in
+        # the namespace.
+        kill -KILL "$runner" 2>/dev/null || true
         wait "$runner" 2>/dev/null || true
     fi
     if [ -n "$work" ] && [ -d "$work" ]; then
