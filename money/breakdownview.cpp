@@ -8,11 +8,25 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/look.h"
 #include "ui/summary.h"
 
+#include <QPalette>
 #include <QStringList>
 
 #include <utility>
+
+void makeHundredthsBox(EntryField *box, const QColor &background)
+{
+    box->setEnabled(false);
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette colours = box->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Text, Colour::Yellow);
+        colours.setColor(group, QPalette::Base, background);
+    }
+    box->setPalette(colours);
+}
 
 void showBreakdown(const BreakdownControls &controls)
 {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+class QColor;
 class QString;
 
 class DesignLabel;
@@ -27,6 +28,11 @@ struct BreakdownControls {
 // number into the boxes and shows the unit names that apply. Does nothing
 // when the amount label holds no number.
 void showBreakdown(const BreakdownControls &controls);
+
+// Makes the field of the hundredths a box the breakdown writes and the user
+// never enters: disabled, out of the tab order, its number in yellow on the
+// window's background.
+void makeHundredthsBox(EntryField *box, const QColor &background);
 
 // The rows of the breakdown that show, as one line: each number with its
 // unit name ("6 ألف 250 ريال أوجنيه 0 هللة أو قرش"); empty when none shows.

@@ -229,14 +229,7 @@ frmzakat2::frmzakat2()
                           twips(4800, 6120, 1425, 480), smallFont, Colour::White, Align::Right));
     Text4 = field(QStringLiteral("Text4"), kZero, twips(6240, 6840, 975, 495), smallFont,
                   kHundredthsMaxLength);
-    Text4->setEnabled(false);
-    Text4->setFocusPolicy(Qt::NoFocus);
-    QPalette hundredthsColours = Text4->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        hundredthsColours.setColor(group, QPalette::Text, Colour::Yellow);
-        hundredthsColours.setColor(group, QPalette::Base, Colour::DarkOlive);
-    }
-    Text4->setPalette(hundredthsColours);
+    makeHundredthsBox(Text4, Colour::DarkOlive);
     Label9 = hidden(label(QStringLiteral("Label9"), QStringLiteral("هللة أو قرش"),
                           twips(4920, 6840, 1185, 480), smallFont, Colour::White, Align::Right));
     Command4 = button(QStringLiteral("Command4"), QStringLiteral("بالحروف"),

@@ -168,14 +168,7 @@ frmzakat6::frmzakat6()
     auto *hundredths = new EntryField(this, QStringLiteral("hundredths"), QString(),
                                       twips(420, 7200, 1500, 420), unitNameFont, Qt::AlignHCenter,
                                       kHundredthsMaxLength);
-    hundredths->setEnabled(false);
-    hundredths->setFocusPolicy(Qt::NoFocus);
-    QPalette hundredthsColours = hundredths->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        hundredthsColours.setColor(group, QPalette::Text, Colour::Yellow);
-        hundredthsColours.setColor(group, QPalette::Base, Colour::DarkTeal);
-    }
-    hundredths->setPalette(hundredthsColours);
+    makeHundredthsBox(hundredths, Colour::DarkTeal);
     auto *hundredthName = unitName("hundredthName", QStringLiteral("هللة أو قرش"), 420);
     hundredths->setAccessibleName(hundredthName->text());
     auto *wholePart = label(QStringLiteral("wholePart"), QString(), twips(240, 8130, 1500, 450),

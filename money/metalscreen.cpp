@@ -112,14 +112,7 @@ MetalScreen::MetalScreen(const MetalDesign &d) : m_design(d)
     Text6 = new EntryField(this, QStringLiteral("Text6"), QString(), d.breakdownRows[3],
                            designFont(Face::SimplifiedArabic, 12, Bold), Qt::AlignHCenter,
                            kHundredthsMaxLength);
-    Text6->setEnabled(false);
-    Text6->setFocusPolicy(Qt::NoFocus);
-    QPalette hundredthsColours = Text6->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        hundredthsColours.setColor(group, QPalette::Text, Colour::Yellow);
-        hundredthsColours.setColor(group, QPalette::Base, Colour::NightBlue);
-    }
-    Text6->setPalette(hundredthsColours);
+    makeHundredthsBox(Text6, Colour::NightBlue);
     Label16 = unitName(QStringLiteral("Label16"), kMillionName, d.unitNames[0]);
     Label18 = unitName(QStringLiteral("Label18"), kThousandName, d.unitNames[1]);
     Label17 = unitName(QStringLiteral("Label17"), kUnitName, d.unitNames[2]);
