@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 
@@ -63,6 +64,18 @@ private:
     std::function<void()> m_work;
 };
 
+// The calculators' result labels can be selected, so QLabel gives each a
+// text document, laid out first in the application's font, which the menu
+// never draws in. Loading that font (fontconfig sorts every installed font
+// for the default family) is done once the menu is on screen rather than
+// while the first calculator opens.
+void loadApplicationFont()
+{
+    QTextDocument document;
+    document.setPlainText(QStringLiteral(" "));
+    document.size(); // lays it out
+}
+
 } // namespace
 
 void prepareApplication(QApplication &application)
@@ -77,7 +90,10 @@ void prepareApplication(QApplication &application)
     // The images are all a first frame shows; the sizes made from the
     // drawing, which X11 takes all at once, follow it.
     application.setWindowIcon(windowIcon(OfferedIconSizes::Images));
-    new AfterFirstFrame(application, [] { QApplication::setWindowIcon(windowIcon()); });
+    new AfterFirstFrame(application, [] {
+        QApplication::setWindowIcon(windowIcon());
+        loadApplicationFont();
+    });
     application.setApplicationName(QStringLiteral("zakat"));
     // Lets Wayland desktops tie the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.zakat"));
