@@ -154,6 +154,9 @@ frmzakat *startMenu(FirstFrameWatch &watch, QApplication &application)
     frmzakat *menu = showMainMenu();
     if (!watch.waitForFrame(QStringLiteral("frmzakat")))
         finish(1);
+    // What start-up queued behind the first frame runs before any user can
+    // press a button; the first opening does not wait for it.
+    QCoreApplication::processEvents();
     return menu;
 }
 
