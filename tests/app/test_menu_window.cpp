@@ -3,6 +3,7 @@
 
 #include "app/frmzakat.h"
 #include "app/startup.h"
+#include "app/windowicon.h"
 #include "tests/support/guitest.h"
 
 #include <QLabel>
@@ -62,6 +63,8 @@ void MenuWindowTest::showsItsDesign()
                      .convertToFormat(QImage::Format_ARGB32));
     }
     QCOMPARE(icon.pixmap(256).size(), QSize(256, 256));
+    // Before the drawn sizes are offered, any other size is drawn all the same.
+    QCOMPARE(windowIcon(OfferedIconSizes::Images).pixmap(48).size(), QSize(48, 48));
     // Centred, frame and all.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint offset = m_menu->frameGeometry().center() - screen.center();
