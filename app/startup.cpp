@@ -13,7 +13,11 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTextDocument>
+#include <QTimer>
 #include <QTranslator>
+
+#include <functional>
 
 namespace {
 
@@ -37,6 +41,48 @@ void loadQtArabic(QApplication &application)
         delete extra;
 }
 
+// Runs the work once, at the turn of the event loop after the first frame
+// of the first window shown: the window's own paint comes first in a frame,
+// and its children's and the flush to the screen follow before the loop
+// turns.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QApplication &application, std::function<void()> work)
+        : QObject(&application), m_work(std::move(work))
+    {
+        application.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && receiver->isWidgetType()
+            && static_cast<QWidget *>(receiver)->isWindow()) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                m_work();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
+// The calculators' result labels can be selected, so QLabel gives each a
+// text document, laid out first in the application's font, which the menu
+// never draws in. Loading that font (fontconfig sorts every installed font
+// for the default family) is done once the menu is on screen rather than
+// while the first calculator opens.
+void loadApplicationFont()
+{
+    QTextDocument document;
+    document.setPlainText(QStringLiteral(" "));
+    document.size(); // lays it out
+}
+
 } // namespace
 
 void prepareApplication(QApplication &application)
@@ -49,7 +95,13 @@ void prepareApplication(QApplication &application)
     // Fusion paints the fields in the colours the windows give them, whatever
     // the desktop's own style; the buttons draw their own faces.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    application.setWindowIcon(windowIcon());
+    // The images are all a first frame shows; the sizes made from the
+    // drawing, which X11 takes all at once, follow it.
+    application.setWindowIcon(windowIcon(OfferedIconSizes::Images));
+    new AfterFirstFrame(application, [] {
+        QApplication::setWindowIcon(windowIcon());
+        loadApplicationFont();
+    });
     application.setApplicationName(QStringLiteral("zakat"));
     // Lets Wayland desktops tie the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.zakat"));

@@ -8,7 +8,15 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <memory>
+
 namespace {
+
+// The images as arrays in the program, read by Qt's own XPM reader: read
+// from a file, an XPM image makes Qt open every image-format plugin
+// installed (GIF, ICO, JPEG, SVG) to ask whether it reads the format.
+#include "app/icons/zakat16.xpm"
+#include "app/icons/zakat32.xpm"
 
 const QString kDrawing = QStringLiteral(":/icons/zakat.svg");
 
@@ -16,10 +24,28 @@ const QString kDrawing = QStringLiteral(":/icons/zakat.svg");
 // offers (X11 takes every size offered), and the drawing is made at each.
 constexpr int kDrawnSizes[] = {24, 48, 64, 128, 256};
 
+// The drawing, read once when first needed and shared by the icon's copies.
+class Drawing {
+public:
+    const QIcon &icon()
+    {
+        if (!m_read) {
+            m_read = true;
+            if (QImageReader(kDrawing).canRead())
+                m_icon = QIcon(kDrawing);
+        }
+        return m_icon;
+    }
+
+private:
+    bool m_read = false;
+    QIcon m_icon;
+};
+
 class WindowIconEngine : public QIconEngine {
 public:
-    WindowIconEngine(const QIcon &images, const QIcon &drawing)
-        : m_images(images), m_drawing(drawing)
+    WindowIconEngine(const QIcon &images, std::shared_ptr<Drawing> drawing, OfferedIconSizes offered)
+        : m_images(images), m_drawing(std::move(drawing)), m_offered(offered)
     {
     }
 
@@ -41,34 +67,38 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
         QList<QSize> sizes = m_images.availableSizes(mode, state);
-        if (!m_drawing.isNull())
+        if (m_offered == OfferedIconSizes::ImagesAndDrawn && !m_drawing->icon().isNull())
             for (int side : kDrawnSizes)
                 sizes << QSize(side, side);
         return sizes;
     }
 
-    QIconEngine *clone() const override { return new WindowIconEngine(m_images, m_drawing); }
+    QIconEngine *clone() const override
+    {
+        return new WindowIconEngine(m_images, m_drawing, m_offered);
+    }
 
 private:
     // An image at its own size, the drawing at any other.
     const QIcon &source(const QSize &size) const
     {
-        if (m_drawing.isNull() || m_images.availableSizes().contains(size))
+        if (m_images.availableSizes().contains(size))
             return m_images;
-        return m_drawing;
+        const QIcon &drawing = m_drawing->icon();
+        return drawing.isNull() ? m_images : drawing;
     }
 
     QIcon m_images;
-    QIcon m_drawing;
+    std::shared_ptr<Drawing> m_drawing;
+    OfferedIconSizes m_offered;
 };
 
 } // namespace
 
-QIcon windowIcon()
+QIcon windowIcon(OfferedIconSizes offered)
 {
     QIcon images;
-    images.addPixmap(QPixmap(QStringLiteral(":/icons/zakat32.xpm")));
-    images.addPixmap(QPixmap(QStringLiteral(":/icons/zakat16.xpm")));
-    const QIcon drawing = QImageReader(kDrawing).canRead() ? QIcon(kDrawing) : QIcon();
-    return QIcon(new WindowIconEngine(images, drawing));
+    images.addPixmap(QPixmap(zakat_icon_32));
+    images.addPixmap(QPixmap(zakat_icon_16));
+    return QIcon(new WindowIconEngine(images, std::make_shared<Drawing>(), offered));
 }

@@ -62,6 +62,22 @@ void LinkLabel::open()
         m_handler();
 }
 
+bool LinkLabel::event(QEvent *event)
+{
+    // QLabel gives a label that takes the focus a text document of its own
+    // when the label is polished, laid out in the application's font, so the
+    // menu's first frame would load a face it never draws. The link draws its
+    // text itself; QLabel makes the document when the link first gets the
+    // focus.
+    if (event->type() == QEvent::Polish) {
+        setFocusPolicy(Qt::NoFocus);
+        const bool handled = DesignLabel::event(event);
+        setFocusPolicy(Qt::StrongFocus);
+        return handled;
+    }
+    return DesignLabel::event(event);
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;

@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
@@ -33,16 +32,13 @@ QFont designFont(const char *face, double points, int style)
     // by name first makes the font system sort every installed font for a
     // fallback, once per face and script, which slows the first paint of
     // every window and draws the same glyphs in the end. Whether a face is
-    // installed is asked once per face: the question costs about as much.
-    static QHash<QString, bool> installed;
+    // installed is looked up in the list of installed families, read once
+    // (QFontDatabase::hasFamily would also have fontconfig resolve each name
+    // as an alias).
+    static const QStringList installed = QFontDatabase::families();
     const QStringList substitutes = QFont::substitutes(font.family());
-    if (!substitutes.isEmpty()) {
-        auto known = installed.constFind(font.family());
-        if (known == installed.constEnd())
-            known = installed.insert(font.family(), QFontDatabase::hasFamily(font.family()));
-        if (!*known)
-            font.setFamilies(substitutes);
-    }
+    if (!substitutes.isEmpty() && !installed.contains(font.family(), Qt::CaseInsensitive))
+        font.setFamilies(substitutes);
     font.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * designScale()))));
     font.setBold(style & Bold);
     font.setUnderline(style & Underlined);

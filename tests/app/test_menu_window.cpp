@@ -3,6 +3,7 @@
 
 #include "app/frmzakat.h"
 #include "app/startup.h"
+#include "app/windowicon.h"
 #include "tests/support/guitest.h"
 
 #include <QLabel>
@@ -51,7 +52,9 @@ void MenuWindowTest::showsItsDesign()
     QCOMPARE(m_menu->Command1->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
     QCOMPARE(m_menu->Label3->geometry(), QRect(0, 40, 353, 129));
     QVERIFY(m_menu->Label3->wordWrap());
-    // The two 16-colour images at their own sizes, the drawing at any other.
+    // The two 16-colour images at their own sizes, the drawing at any other;
+    // once the menu is on screen the icon offers the drawn sizes too.
+    QTRY_VERIFY(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
     const QIcon icon = QApplication::windowIcon();
     for (int size : {16, 32}) {
         QVERIFY(icon.availableSizes().contains(QSize(size, size)));
@@ -60,6 +63,8 @@ void MenuWindowTest::showsItsDesign()
                      .convertToFormat(QImage::Format_ARGB32));
     }
     QCOMPARE(icon.pixmap(256).size(), QSize(256, 256));
+    // Before the drawn sizes are offered, any other size is drawn all the same.
+    QCOMPARE(windowIcon(OfferedIconSizes::Images).pixmap(48).size(), QSize(48, 48));
     // Centred, frame and all.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint offset = m_menu->frameGeometry().center() - screen.center();
