@@ -15,6 +15,8 @@
 #include <QSet>
 #include <QTextEdit>
 
+#include <memory>
+
 // What holds for every window of the program: each is opened from the menu
 // as the user opens it (help with F1 on each window, the about box from the
 // menu's contact line), and looked at as a whole.
@@ -213,8 +215,8 @@ void EveryWindowTest::everyWindowLiesInsideTheScreenUnderAnArabicTitle()
 {
     QFETCH(QWidget *, window);
     checkTitle(window);
-    QVERIFY2(window->screen()->availableGeometry().contains(window->frameGeometry()),
-             QTest::toString(window->frameGeometry()));
+    const std::unique_ptr<char[]> frame(QTest::toString(window->frameGeometry()));
+    QVERIFY2(window->screen()->availableGeometry().contains(window->frameGeometry()), frame.get());
 }
 
 void EveryWindowTest::theLengthNoteCoversNoOtherText_data()
