@@ -16,7 +16,8 @@ if [ "${1:-}" = package ]; then
     packages="$packages dpkg-dev debhelper lintian"
 elif [ "${1:-}" = windows ]; then
     packages="$packages dpkg-dev ninja-build g++-mingw-w64-x86-64-posix \
-mingw-w64-tools binutils-mingw-w64-x86-64 nsis zip unzip wine wine64"
+mingw-w64-tools binutils-mingw-w64-x86-64 nsis zip unzip wine wine64 \
+xvfb xauth x11-utils"
 fi
 
 missing=""

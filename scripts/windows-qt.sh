@@ -5,7 +5,8 @@
 # Cross-builds for 64-bit Windows the least Qt the program needs, from
 # Debian's own qt6-base source of the same version as the host Qt, and
 # installs it in a cache outside the checkout, one folder per source
-# version: $ZAKAT_WINDOWS_CACHE (by default /var/cache/zakat-windows)/qt-<version>.
+# version: $ZAKAT_WINDOWS_CACHE/qt-<version>, where the cache is by default
+# /var/cache/zakat-windows for root and ~/.cache/zakat-windows for others.
 # A folder is trusted only when its stamp, written last, is there, so a
 # second run reuses it and a run cut short is started again from nothing.
 # Prints the folder's path as its last line. scripts/windows.sh calls it.
@@ -18,7 +19,11 @@ set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-cache=${ZAKAT_WINDOWS_CACHE:-/var/cache/zakat-windows}
+if [ "$(id -u)" -eq 0 ]; then
+    cache=${ZAKAT_WINDOWS_CACHE:-/var/cache/zakat-windows}
+else
+    cache=${ZAKAT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zakat-windows}
+fi
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 prefix=$cache/qt-$version
 stamp=$prefix/.complete
@@ -104,7 +109,6 @@ cmake -S "$source" -B "$work/build" -G Ninja \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DBUILD_WITH_PCH=OFF \
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_vulkan=OFF \
     -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
@@ -117,6 +121,10 @@ cmake --install "$work/build"
 mkdir -p "$prefix/licenses"
 cp -r "$source/LICENSES" "$prefix/licenses/"
 cp "$source/debian/copyright" "$prefix/licenses/copyright"
+# This Qt builds no translations: Qt's own Arabic texts (menus, dialogs)
+# come from Debian's, which are the same for every architecture.
+mkdir -p "$prefix/translations"
+cp /usr/share/qt6/translations/qtbase_ar.qm "$prefix/translations/"
 
 touch "$stamp"
 rm -rf "$work"
