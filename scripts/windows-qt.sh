@@ -9,7 +9,8 @@
 # /var/cache/zakat-windows for root and ~/.cache/zakat-windows for others.
 # A folder is trusted only when its stamp, written last, is there, so a
 # second run reuses it and a run cut short is started again from nothing.
-# Prints the folder's path as its last line. scripts/windows.sh calls it.
+# Prints the folder's path on stdout, all else on stderr. scripts/windows.sh
+# calls it.
 #
 # The source comes through an apt configuration of its own: a sources list
 # made at run time from the archive the system already uses, with "deb"
@@ -18,6 +19,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
+# Everything but the path goes to stderr.
+exec 3>&1 1>&2
 
 if [ "$(id -u)" -eq 0 ]; then
     cache=${ZAKAT_WINDOWS_CACHE:-/var/cache/zakat-windows}
@@ -29,7 +32,7 @@ prefix=$cache/qt-$version
 stamp=$prefix/.complete
 
 if [ -f "$stamp" ]; then
-    echo "$prefix"
+    echo "$prefix" >&3
     exit 0
 fi
 
@@ -128,4 +131,4 @@ cp /usr/share/qt6/translations/qtbase_ar.qm "$prefix/translations/"
 
 touch "$stamp"
 rm -rf "$work"
-echo "$prefix"
+echo "$prefix" >&3

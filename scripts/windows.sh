@@ -26,7 +26,7 @@ case "${1:-}" in
 esac
 
 sh scripts/setup.sh windows
-qt=$(sh scripts/windows-qt.sh | tail -n 1)
+qt=$(sh scripts/windows-qt.sh)
 
 version=$(sed -n 's/^project(zakat VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 triple=x86_64-w64-mingw32
