@@ -4,7 +4,8 @@
 # Installs what building, running and testing the program need on Debian 12,
 # only when something is missing, so running it again changes nothing.
 # "sh scripts/setup.sh package" also installs what building the Debian
-# package and checking it with lintian need.
+# package and checking it with lintian need; "sh scripts/setup.sh windows"
+# what cross-building for Windows, packing it and testing it under Wine need.
 set -eu
 
 packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6test6 \
@@ -14,6 +15,10 @@ qt6-translations-l10n qt6-l10n-tools libqt6svg6 desktop-file-utils appstream \
 poppler-utils at-spi2-core python3-pyatspi dbus xvfb"
 if [ "${1:-}" = package ]; then
     packages="$packages dpkg-dev debhelper lintian"
+elif [ "${1:-}" = windows ]; then
+    packages="$packages dpkg-dev ninja-build g++-mingw-w64-x86-64-posix \
+mingw-w64-tools binutils-mingw-w64-x86-64 nsis zip unzip wine wine64 \
+xvfb xauth x11-utils"
 fi
 
 missing=""

@@ -264,6 +264,9 @@ void DesktopActionsTest::summariesCarryTheGregorianAndHijriDate()
 
 void DesktopActionsTest::printingGivesThePdfTheSameText()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows shows its own print dialog, not a Qt widget the test can fill in");
+#endif
     OpenedWindow w(&frmzakat::Command2);
     runSteps(w.window, kGoldSteps);
     QTemporaryDir folder;

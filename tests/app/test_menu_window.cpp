@@ -62,9 +62,15 @@ void MenuWindowTest::showsItsDesign()
                  QImage(QStringLiteral(":/icons/zakat%1.xpm").arg(size))
                      .convertToFormat(QImage::Format_ARGB32));
     }
+#ifdef Q_OS_WIN
+    // The Windows build has no Qt Svg: the window offers its two images, and
+    // Windows takes larger sizes from the program's icon resource.
+    QCOMPARE(icon.pixmap(256).size(), QSize(32, 32));
+#else
     QCOMPARE(icon.pixmap(256).size(), QSize(256, 256));
     // Before the drawn sizes are offered, any other size is drawn all the same.
     QCOMPARE(windowIcon(OfferedIconSizes::Images).pixmap(48).size(), QSize(48, 48));
+#endif
     // Centred, frame and all.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint offset = m_menu->frameGeometry().center() - screen.center();

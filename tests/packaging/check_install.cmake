@@ -5,7 +5,8 @@
 # looks for: the menu entry's program and icon, the metadata that names the
 # entry, the icon at every size the theme offers, and the program's manual
 # page in English and in Arabic.
-# Usage: cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... -P check_install.cmake
+# Usage: cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... [-DEXECUTABLE_SUFFIX=.exe]
+#        -P check_install.cmake
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${PREFIX}
@@ -37,7 +38,8 @@ endif()
 file(STRINGS ${PREFIX}/${desktop_entry} exec_lines REGEX "^Exec=")
 file(STRINGS ${PREFIX}/${desktop_entry} icon_lines REGEX "^Icon=")
 string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" program "${exec_lines}")
-expect_file(bin/${program})
+# A Windows build installs the program under its own file name, with ".exe".
+expect_file(bin/${program}${EXECUTABLE_SUFFIX})
 expect_file(share/man/man1/${program}.1)
 expect_file(share/man/ar/man1/${program}.1)
 if(NOT icon_lines STREQUAL "Icon=${APP_ID}")

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -41,6 +42,7 @@ class IconsTest : public QObject {
 private slots:
     void bitmapIconHasTheWindowIconsPixels_data();
     void bitmapIconHasTheWindowIconsPixels();
+    void windowsIconHoldsTheWindowIconsImages();
     void scalableIconIsASquareDrawing();
     void scalableIconUsesTheWindowIconsColours();
 };
@@ -62,6 +64,22 @@ void IconsTest::bitmapIconHasTheWindowIconsPixels()
     QCOMPARE(installed.size(), QSize(size, size));
     QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
              windowIcon.convertToFormat(QImage::Format_ARGB32));
+}
+
+void IconsTest::windowsIconHoldsTheWindowIconsImages()
+{
+    QImageReader reader(QStringLiteral(ZAKAT_WINDOWS_ICON));
+    QCOMPARE(reader.format(), QByteArray("ico"));
+    QCOMPARE(reader.imageCount(), 2);
+    QList<int> sizes;
+    do {
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        sizes << image.width();
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                 QImage(windowIconPath(image.width())).convertToFormat(QImage::Format_ARGB32));
+    } while (reader.jumpToNextImage());
+    QCOMPARE(sizes, QList<int>({32, 16}));
 }
 
 void IconsTest::scalableIconIsASquareDrawing()
