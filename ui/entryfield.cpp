@@ -22,6 +22,9 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 constexpr int kLimitNoteMilliseconds = 4000;
@@ -234,21 +237,43 @@ QPoint EntryField::freePlaceForNote(const QSize &size) const
                 return false;
         return true;
     };
+    // Places a step apart, looked at ring by ring outwards from the wanted
+    // one: once a ring lies farther than the nearest free place found, no
+    // nearer one is left.
     constexpr int kStep = 4;
     QPoint best = wanted;
     qint64 bestDistance = -1;
     const QRect searched = window.adjusted(-size.width(), -size.height(), 0, 0);
-    for (int y = searched.top(); y <= searched.bottom(); y += kStep) {
-        for (int x = searched.left(); x <= searched.right(); x += kStep) {
-            const QPoint corner(x, y);
-            const QPoint offset = corner - wanted;
-            const qint64 distance = qint64(offset.x()) * offset.x() + qint64(offset.y()) * offset.y();
-            if (bestDistance >= 0 && distance >= bestDistance)
-                continue;
-            if (free(QRect(corner, size))) {
-                best = corner;
-                bestDistance = distance;
-            }
+    const int reach = std::max({std::abs(searched.left() - wanted.x()),
+                                std::abs(searched.right() - wanted.x()),
+                                std::abs(searched.top() - wanted.y()),
+                                std::abs(searched.bottom() - wanted.y())});
+    auto consider = [&](int dx, int dy) {
+        const QPoint corner = wanted + QPoint(dx, dy);
+        if (!searched.contains(corner))
+            return;
+        const qint64 distance = qint64(dx) * dx + qint64(dy) * dy;
+        if (bestDistance >= 0 && distance >= bestDistance)
+            return;
+        if (free(QRect(corner, size))) {
+            best = corner;
+            bestDistance = distance;
+        }
+    };
+    for (int ring = 0; ring <= reach; ring += kStep) {
+        if (bestDistance >= 0 && qint64(ring) * ring >= bestDistance)
+            break;
+        if (ring == 0) {
+            consider(0, 0);
+            continue;
+        }
+        for (int d = -ring; d <= ring; d += kStep) {
+            consider(d, ring); // under first, then above, then the sides
+            consider(d, -ring);
+        }
+        for (int d = -ring + kStep; d < ring; d += kStep) {
+            consider(ring, d);
+            consider(-ring, d);
         }
     }
     return best;
