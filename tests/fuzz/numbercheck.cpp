@@ -233,18 +233,25 @@ QStringList numberInputFaults(const QByteArray &bytes)
         bitPattern = value;
     }
 
+    return faultsUnderEachLocale([&] {
+        QStringList found;
+        for (const QString &text : texts)
+            found += numberTextFaults(text);
+        if (bitPattern)
+            found += numberValueFaults(*bitPattern);
+        return found;
+    });
+}
+
+QStringList faultsUnderEachLocale(const std::function<QStringList()> &check)
+{
     static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German),
                                       QLocale(QLocale::Arabic, QLocale::Egypt)};
     const QLocale previous;
     QStringList faults;
     for (const QLocale &locale : locales) {
         QLocale::setDefault(locale);
-        QStringList found;
-        for (const QString &text : texts)
-            found += numberTextFaults(text);
-        if (bitPattern)
-            found += numberValueFaults(*bitPattern);
-        for (const QString &fault : found)
+        for (const QString &fault : check())
             faults << QStringLiteral("%1 (locale %2)").arg(fault, locale.name());
     }
     QLocale::setDefault(previous);

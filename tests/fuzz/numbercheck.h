@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,11 @@ QStringList numberValueFaults(double value);
 // Arabic one: the bytes as UTF-8 text, as UTF-16 text, and their first eight
 // bytes as a double.
 QStringList numberInputFaults(const QByteArray &bytes);
+
+// Runs the check under each locale whose decimal separator the program must
+// read (".", "," and the Arabic one), and returns its faults, each with the
+// locale it was found under; the default locale is restored afterwards.
+QStringList faultsUnderEachLocale(const std::function<QStringList()> &check);
 
 // The reference grammar the checks hold the reader to, written apart from
 // it: the text, blanks around it ignored, spelled in ASCII with "." as the

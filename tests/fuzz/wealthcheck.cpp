@@ -68,15 +68,9 @@ QStringList wealthInputFaults(const QByteArray &bytes)
         text += lines[i];
     }
 
-    static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German),
-                                      QLocale(QLocale::Arabic, QLocale::Egypt)};
-    const QLocale previous;
     QStringList faults;
-    for (const QLocale &locale : locales) {
-        QLocale::setDefault(locale);
-        for (const QString &fault : faultsUnderCurrentLocale(entries))
-            faults << QStringLiteral("whole wealth: %1 (locale %2)").arg(fault, locale.name());
-    }
-    QLocale::setDefault(previous);
+    for (const QString &fault :
+         faultsUnderEachLocale([&] { return faultsUnderCurrentLocale(entries); }))
+        faults << QStringLiteral("whole wealth: ") + fault;
     return faults;
 }
