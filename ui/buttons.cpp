@@ -4,6 +4,7 @@
 #include "ui/buttons.h"
 
 #include "ui/announcer.h"
+#include "ui/designtext.h"
 #include "ui/look.h"
 
 #include <QKeyEvent>
@@ -99,9 +100,9 @@ void CommandButton::paintEvent(QPaintEvent *)
         room.translate(1, 1);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     painter.setLayoutDirection(layoutDirection());
-    painter.setFont(fitFont(font(), room, flags, text()));
+    painter.setFont(fontForText(fitFont(font(), room, flags, text()), text()));
     painter.setPen(isEnabled() ? ink : fadedTowards(ink, face));
-    painter.drawText(room, flags, text());
+    ui::drawText(painter, room, flags, text());
 
     if (hasFocus())
         drawFocusFrame(painter, whole.adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset),
@@ -157,11 +158,12 @@ void OptionButton::paintEvent(QPaintEvent *)
         int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter))
         | Qt::TextSingleLine;
     painter.setLayoutDirection(layoutDirection());
+    painter.setFont(fontForText(font(), text()));
     painter.setPen(isEnabled() ? ink : fadedTowards(ink, face));
-    painter.drawText(textBounds, flags, text());
+    ui::drawText(painter, textBounds, flags, text());
 
     if (hasFocus()) {
-        const QRect textDrawn = painter.fontMetrics().boundingRect(textBounds, flags, text());
+        const QRect textDrawn = ui::textBounds(painter.font(), textBounds, flags, text());
         drawFocusFrame(painter, textDrawn.adjusted(-2, 0, 2, 0) & rect(), ink);
     }
 }

@@ -4,6 +4,7 @@
 #include "ui/designlabel.h"
 
 #include "ui/announcer.h"
+#include "ui/designtext.h"
 #include "ui/look.h"
 #include "ui/summary.h"
 
@@ -84,8 +85,8 @@ QString DesignLabel::spokenText() const
 QFont DesignLabel::fittedFont() const
 {
     if (!wordWrap())
-        return font(); // a single line keeps its size and is cut instead
-    return fitFont(font(), contentsRect(), drawingFlags(), text());
+        return fontForText(font(), text()); // a single line keeps its size and is cut instead
+    return fontForText(fitFont(font(), contentsRect(), drawingFlags(), text()), text());
 }
 
 int DesignLabel::drawingFlags() const
@@ -133,5 +134,5 @@ void DesignLabel::paintEvent(QPaintEvent *event)
     painter.setLayoutDirection(layoutDirection()); // the paragraph reads in the label's direction
     painter.setFont(fittedFont());
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(contentsRect(), drawingFlags(), shownText());
+    ui::drawText(painter, contentsRect(), drawingFlags(), shownText());
 }

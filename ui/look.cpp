@@ -3,9 +3,12 @@
 
 #include "ui/look.h"
 
+#include "ui/designtext.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QStringList>
 #include <QWidget>
 
@@ -49,14 +52,35 @@ QFont designFont(const char *face, double points, int style)
 QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &text)
 {
     QFont fitted = font;
+    QFont measured = fontForText(font, text);
     const int designSize = font.pixelSize();
     for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
         fitted.setPixelSize(size);
-        const QRect needed = QFontMetrics(fitted).boundingRect(room, flags, text);
+        measured.setPixelSize(size);
+        const QRect needed = ui::textBounds(measured, room, flags, text);
         if (needed.width() <= room.width() && needed.height() <= room.height())
             break;
     }
     return fitted;
+}
+
+QFont fontForText(const QFont &font, const QString &text)
+{
+    const QStringList families = font.families();
+    if (families.size() < 2 || text.isEmpty())
+        return font;
+    QFont first = font;
+    first.setFamilies({families.first()});
+    // The face the font system finds for the first name alone, as it does
+    // for the font's first face; a name it does not know keeps the font.
+    const QRawFont face = QRawFont::fromFont(first);
+    if (!face.isValid() || face.familyName().compare(families.first(), Qt::CaseInsensitive) != 0)
+        return font;
+    for (const uint character : text.toUcs4()) {
+        if (!face.supportsCharacter(character))
+            return font;
+    }
+    return first;
 }
 
 void registerFontSubstitutes()

@@ -94,6 +94,14 @@ QFont designFont(const char *face, double points, int style = Regular);
 // that, cutting the rest reads better than text too small to read.
 QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &text);
 
+// The font to draw the text in: the font itself, or, where its first face has
+// a glyph for every character of the text, that face alone. Both draw the
+// same glyphs with the same metrics, since the other faces of a font are
+// only asked for characters the first one lacks; but a font of several faces
+// makes the font system sort every installed font for further fallbacks,
+// once per face and script, before it draws anything.
+QFont fontForText(const QFont &font, const QString &text);
+
 // Registers the substitutes of the design faces. Called once at start-up.
 void registerFontSubstitutes();
 

@@ -6,10 +6,14 @@
 #include "tests/support/guitest.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
+#include "ui/designtext.h"
+#include "ui/look.h"
 #include "ui/shapes.h"
 
 #include <QHash>
 #include <QMenu>
+#include <QFontDatabase>
+#include <QPainter>
 #include <QRegularExpression>
 
 // What the windows look like as drawn: the pixels of the grabbed windows, the
@@ -26,6 +30,8 @@ private slots:
     void textsKeepClearOfTableLines_data();
     void textsKeepClearOfTableLines();
     void warningsAndContextMenusAreInArabic();
+    void textIsDrawnAsQtDrawsIt_data();
+    void textIsDrawnAsQtDrawsIt();
 };
 
 namespace {
@@ -296,6 +302,85 @@ void LookTest::warningsAndContextMenusAreInArabic()
         }
     }
     QVERIFY(entries >= 6); // undo, redo, cut, copy, paste, delete, select all
+}
+
+// The windows draw their texts their own way where Qt's would first sort the
+// installed fonts (ui::drawText), and in the first face alone where it has
+// every character (fontForText): both must put every pixel where Qt does.
+void LookTest::textIsDrawnAsQtDrawsIt_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<bool>("laidOutHere");
+    QTest::addColumn<bool>("firstFaceAlone");
+
+    const QString notes = QStringLiteral(
+        "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا");
+    const int wrapRight = int(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop) | Qt::TextWordWrap;
+    const int wrapLeft = int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop) | Qt::TextWordWrap;
+    const int centred = int(Qt::AlignCenter) | Qt::TextSingleLine;
+    const int centredWrap = int(Qt::AlignHCenter | Qt::AlignTop) | Qt::TextWordWrap;
+    const QString serif = QString::fromLatin1(Face::TimesNewRoman);
+    const QString sans = QString::fromLatin1(Face::Arial);
+    const QString arabic = QString::fromLatin1(Face::SimplifiedArabic);
+    // clang-format off
+    QTest::newRow("button") << serif << 0 << QStringLiteral("زكــاة  سائمة الانعام") << centred << true << QSize(185, 49) << true << false;
+    QTest::newRow("title, wrapped") << sans << 0 << QStringLiteral("حساب الزكاة") << centredWrap << true << QSize(281, 73) << true << false;
+    QTest::newRow("notes, left") << serif << 0 << notes << wrapLeft << true << QSize(300, 200) << true << false;
+    QTest::newRow("notes, cut at the bottom") << serif << 0 << notes << centredWrap << true << QSize(300, 40) << true << false;
+    QTest::newRow("notes, right: left to Qt") << serif << 0 << notes << wrapRight << true << QSize(300, 200) << false << false;
+    QTest::newRow("lines and tabs") << serif << 0 << QStringLiteral("السطر\tالأول\nالثاني\r") << int(Qt::AlignCenter) << true << QSize(200, 120) << true << false;
+    QTest::newRow("on one line") << serif << 0 << QStringLiteral("سطر\nواحد") << centred << true << QSize(200, 40) << true << false;
+    QTest::newRow("blanks at both ends") << serif << 0 << QStringLiteral("  نص  ") << int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter) << true << QSize(120, 40) << true << false;
+    QTest::newRow("mixed, left to right") << sans << 0 << QStringLiteral("2.5% of 1000 ريال") << int(Qt::AlignRight | Qt::AlignBottom) << false << QSize(260, 60) << true << false;
+    QTest::newRow("underlined: left to Qt") << serif << int(Underlined) << QStringLiteral("زكاة") << centred << true << QSize(100, 40) << false << false;
+    QTest::newRow("Arabic face, Arabic text") << arabic << int(Bold) << notes << centredWrap << true << QSize(300, 200) << true << true;
+    QTest::newRow("Arabic face, Latin text") << arabic << int(Bold) << QStringLiteral("Zakat") << centred << true << QSize(120, 40) << true << false;
+    // clang-format on
+}
+
+void LookTest::textIsDrawnAsQtDrawsIt()
+{
+    QFETCH(QString, face);
+    QFETCH(int, style);
+    QFETCH(QString, text);
+    QFETCH(int, flags);
+    QFETCH(bool, rightToLeft);
+    QFETCH(QSize, room);
+    QFETCH(bool, laidOutHere);
+    QFETCH(bool, firstFaceAlone);
+
+    const QFont font = designFont(face.toLatin1().constData(), 14.25, style);
+    // Where the design faces are installed (Windows) a font is that face
+    // alone, which Qt draws.
+    const bool substituted = font.families().size() > 1;
+    const QRect bounds(QPoint(10, 10), room);
+    auto draw = [&](const QFont &drawnIn, const std::function<void(QPainter &)> &drawing) {
+        QImage image(room + QSize(20, 20), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(drawnIn);
+        painter.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        painter.setPen(Qt::black);
+        drawing(painter);
+        return image;
+    };
+    const QImage byQt = draw(font, [&](QPainter &p) { p.drawText(bounds, flags, text); });
+    bool drawnHere = false;
+    const QImage ours = draw(font, [&](QPainter &p) { drawnHere = ui::drawText(p, bounds, flags, text); });
+    QCOMPARE(drawnHere, laidOutHere && substituted);
+    QVERIFY(byQt != QImage(byQt.size(), byQt.format())); // something was drawn
+    QCOMPARE(ours, byQt);
+    QCOMPARE(ui::textBounds(font, bounds, flags, text), QFontMetrics(font).boundingRect(bounds, flags, text));
+
+    const QFont alone = fontForText(font, text);
+    if (substituted && QFontDatabase::families().contains(font.families().constFirst()))
+        QCOMPARE(alone.families().size() == 1, firstFaceAlone);
+    QCOMPARE(draw(alone, [&](QPainter &p) { p.drawText(bounds, flags, text); }), byQt);
 }
 
 ZAKAT_GUI_TEST_MAIN(LookTest)
