@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZAKAT_BENCH_BUILD:-"$root/build-bench"}
 
 cmake -S "$root/bench" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target zakat_bench bench_floor bench_table >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zakat_bench zakat_startup bench_floor bench_table >/dev/null
 
 # The fixed locale of the tests, so that numbers are written the same way.
 export LC_ALL=C.UTF-8 LANG=C.UTF-8

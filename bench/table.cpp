@@ -250,7 +250,7 @@ int main(int argc, char *argv[])
         std::vector<double> program, bare, text, ratios, sameWorkRatios;
         std::vector<double> programCpu, bareCpu, textCpu, cpuRatios;
         for (int i = 0; i < runs; ++i) {
-            const Run menu = runProgram(QStringLiteral("zakat_bench"), {QStringLiteral("startup")});
+            const Run menu = runProgram(QStringLiteral("zakat_startup"), {});
             const Run floor = runProgram(QStringLiteral("bench_floor"), {});
             const Run floorText = runProgram(QStringLiteral("bench_floor"), {QStringLiteral("text")});
             const double textTime = milliseconds(valueOf(floorText, "frame_ns") - floorText.started);
