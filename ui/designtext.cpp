@@ -3,6 +3,8 @@
 
 #include "ui/designtext.h"
 
+#include "ui/look.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -12,16 +14,20 @@
 
 namespace {
 
-constexpr int kFlagsLaidOutHere = int(Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)
-                                  | Qt::TextSingleLine | Qt::TextWordWrap | Qt::TextDontClip;
+constexpr int kFlagsLaidOutHere =
+    int((Qt::AlignHorizontal_Mask & ~Qt::AlignJustify) | Qt::AlignVertical_Mask)
+    | Qt::TextSingleLine | Qt::TextWordWrap | Qt::TextDontClip;
 
 // Whether the text is laid out here: only where Qt's own way would sort the
-// installed fonts first (a font of several faces), and for what is done here
-// as Qt does it.
+// installed fonts first (a font of several faces, the first of them
+// installed, as it is the face whose metrics the font has), and for what is
+// done here as Qt does it.
 bool laidOutHere(const QFont &font, int flags, Qt::LayoutDirection direction,
                  const QString &text)
 {
-    return font.families().size() > 1 && !font.underline() && !font.overline()
+    const QStringList families = font.families();
+    return families.size() > 1 && isInstalledFamily(families.constFirst()) && !font.underline()
+           && !font.overline()
            && !font.strikeOut() && (flags & ~kFlagsLaidOutHere) == 0
            && direction != Qt::LayoutDirectionAuto && !text.contains(QChar(0x9c)); // the mark between a text's length variants
 }
@@ -148,7 +154,7 @@ bool drawText(QPainter &painter, const QRect &room, int flags, const QString &te
     const bool clip = !(flags & Qt::TextDontClip) && !QRectF(room).contains(lines.bounds);
     if (clip) {
         painter.save();
-        painter.setClipRect(room, Qt::IntersectClip);
+        painter.setClipRect(QRectF(room), Qt::IntersectClip);
     }
     for (int i = 0; i < lines.layout.lineCount(); ++i) {
         const QTextLine line = lines.layout.lineAt(i);

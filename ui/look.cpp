@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QRawFont>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,6 +18,19 @@
 namespace {
 double g_designScale = 1.0;
 } // namespace
+
+bool isInstalledFamily(const QString &family)
+{
+    // Read once (QFontDatabase::hasFamily would also have fontconfig resolve
+    // each name as an alias).
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString &name : QFontDatabase::families())
+            names.insert(name.toCaseFolded());
+        return names;
+    }();
+    return installed.contains(family.toCaseFolded());
+}
 
 double designScale()
 {
@@ -35,12 +49,9 @@ QFont designFont(const char *face, double points, int style)
     // by name first makes the font system sort every installed font for a
     // fallback, once per face and script, which slows the first paint of
     // every window and draws the same glyphs in the end. Whether a face is
-    // installed is looked up in the list of installed families, read once
-    // (QFontDatabase::hasFamily would also have fontconfig resolve each name
-    // as an alias).
-    static const QStringList installed = QFontDatabase::families();
+    // installed is looked up in the list of installed families.
     const QStringList substitutes = QFont::substitutes(font.family());
-    if (!substitutes.isEmpty() && !installed.contains(font.family(), Qt::CaseInsensitive))
+    if (!substitutes.isEmpty() && !isInstalledFamily(font.family()))
         font.setFamilies(substitutes);
     font.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * designScale()))));
     font.setBold(style & Bold);
@@ -67,7 +78,8 @@ QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &te
 QFont fontForText(const QFont &font, const QString &text)
 {
     const QStringList families = font.families();
-    if (families.size() < 2 || text.isEmpty())
+    // Capitals are drawn for the text's letters, which the first face may lack.
+    if (families.size() < 2 || text.isEmpty() || font.capitalization() != QFont::MixedCase)
         return font;
     QFont first = font;
     first.setFamilies({families.first()});

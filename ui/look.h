@@ -102,6 +102,9 @@ QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &te
 // once per face and script, before it draws anything.
 QFont fontForText(const QFont &font, const QString &text);
 
+// Whether a family of this name is installed, whatever its case.
+bool isInstalledFamily(const QString &family);
+
 // Registers the substitutes of the design faces. Called once at start-up.
 void registerFontSubstitutes();
 

@@ -327,6 +327,10 @@ void LookTest::textIsDrawnAsQtDrawsIt_data()
     const QString serif = QString::fromLatin1(Face::TimesNewRoman);
     const QString sans = QString::fromLatin1(Face::Arial);
     const QString arabic = QString::fromLatin1(Face::SimplifiedArabic);
+    // A face whose first stand-in is not installed: the font's metrics are
+    // then another face's.
+    const QString missing = QStringLiteral("Missing Design Face");
+    QFont::insertSubstitutions(missing, {QStringLiteral("No Such Face"), QStringLiteral("Liberation Serif")});
     // clang-format off
     QTest::newRow("button") << serif << 0 << QStringLiteral("زكــاة  سائمة الانعام") << centred << true << QSize(185, 49) << true << false;
     QTest::newRow("title, wrapped") << sans << 0 << QStringLiteral("حساب الزكاة") << centredWrap << true << QSize(281, 73) << true << false;
@@ -337,6 +341,8 @@ void LookTest::textIsDrawnAsQtDrawsIt_data()
     QTest::newRow("on one line") << serif << 0 << QStringLiteral("سطر\nواحد") << centred << true << QSize(200, 40) << true << false;
     QTest::newRow("blanks at both ends") << serif << 0 << QStringLiteral("  نص  ") << int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter) << true << QSize(120, 40) << true << false;
     QTest::newRow("mixed, left to right") << sans << 0 << QStringLiteral("2.5% of 1000 ريال") << int(Qt::AlignRight | Qt::AlignBottom) << false << QSize(260, 60) << true << false;
+    QTest::newRow("justified: left to Qt") << serif << 0 << notes << (int(Qt::AlignJustify) | Qt::TextWordWrap) << true << QSize(300, 200) << false << false;
+    QTest::newRow("first face missing: left to Qt") << missing << 0 << QStringLiteral("one\ntwo\nthree") << int(Qt::AlignCenter) << false << QSize(200, 120) << false << false;
     QTest::newRow("underlined: left to Qt") << serif << int(Underlined) << QStringLiteral("زكاة") << centred << true << QSize(100, 40) << false << false;
     QTest::newRow("Arabic face, Arabic text") << arabic << int(Bold) << notes << centredWrap << true << QSize(300, 200) << true << true;
     QTest::newRow("Arabic face, Latin text") << arabic << int(Bold) << QStringLiteral("Zakat") << centred << true << QSize(120, 40) << true << false;
