@@ -16,8 +16,9 @@ class QPainter;
 // of several faces (a design face's substitutes: a Latin face, then an Arabic
 // one) the font system first sorts every installed font for further
 // fallbacks to get them. Here they are read from the first face alone, and
-// only the script of the text itself is looked up. Other flags, and fonts
-// with lines drawn through or under the text, go to Qt's own drawText.
+// only the script of the text itself is looked up. Other flags (justified
+// text among them), fonts with lines drawn through or under the text, and a
+// font whose first face is not installed go to Qt's own drawText.
 namespace ui {
 
 // The font's ascent, descent and leading, as the whole font has them: its
