@@ -7,7 +7,6 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QRawFont>
 #include <QSet>
 #include <QStringList>
