@@ -100,7 +100,7 @@ void CommandButton::paintEvent(QPaintEvent *)
         room.translate(1, 1);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     painter.setLayoutDirection(layoutDirection());
-    painter.setFont(fontForText(fitFont(font(), room, flags, text()), text()));
+    painter.setFont(fitFont(fontForText(font(), text()), room, flags, text()));
     painter.setPen(isEnabled() ? ink : fadedTowards(ink, face));
     ui::drawText(painter, room, flags, text());
 

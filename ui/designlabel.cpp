@@ -84,9 +84,10 @@ QString DesignLabel::spokenText() const
 
 QFont DesignLabel::fittedFont() const
 {
+    const QFont drawn = fontForText(font(), text());
     if (!wordWrap())
-        return fontForText(font(), text()); // a single line keeps its size and is cut instead
-    return fontForText(fitFont(font(), contentsRect(), drawingFlags(), text()), text());
+        return drawn; // a single line keeps its size and is cut instead
+    return fitFont(drawn, contentsRect(), drawingFlags(), text());
 }
 
 int DesignLabel::drawingFlags() const

@@ -62,12 +62,10 @@ QFont designFont(const char *face, double points, int style)
 QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &text)
 {
     QFont fitted = font;
-    QFont measured = fontForText(font, text);
     const int designSize = font.pixelSize();
     for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
         fitted.setPixelSize(size);
-        measured.setPixelSize(size);
-        const QRect needed = ui::textBounds(measured, room, flags, text);
+        const QRect needed = ui::textBounds(fitted, room, flags, text);
         if (needed.width() <= room.width() && needed.height() <= room.height())
             break;
     }
