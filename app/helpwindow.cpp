@@ -43,7 +43,7 @@ HelpWindow::HelpWindow(const HelpPage &page, QWidget *forWindow) : QWidget(forWi
     text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("helpText"));
     text->setLayoutDirection(Qt::RightToLeft);
-    text->setFont(designFont(Face::SimplifiedArabic, 13.5));
+    text->setFont(scaleOf(forWindow).font(Face::SimplifiedArabic, 13.5)); // at its window's scale
     // A caret that the arrow keys move, so that a screen reader reads line by line.
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setOpenLinks(false);

@@ -3,7 +3,7 @@
 
 #include "app/startup.h"
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/helpwindow.h"
 #include "app/windowicon.h"
 #include "ui/desktopactions.h"
@@ -107,10 +107,9 @@ void prepareApplication(QApplication &application)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zakat_calculator.zakat"));
 }
 
-frmzakat *showMainMenu()
+MainMenu *showMainMenu()
 {
-    fitDesignToScreen();
-    auto *menu = new frmzakat();
+    auto *menu = new MainMenu();
     centreOnScreen(menu);
     menu->show();
     // The keyboard comes to the menu at once, even where no window manager

@@ -4,11 +4,11 @@
 #pragma once
 
 class QApplication;
-class frmzakat;
+class MainMenu;
 
 // Everything the program does before the user acts: the font substitutes,
 // Qt's own texts in Arabic, the style that shows the design colours, the icon.
 void prepareApplication(QApplication &application);
 
 // Shows the main menu, centred on the screen.
-frmzakat *showMainMenu();
+MainMenu *showMainMenu();

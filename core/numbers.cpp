@@ -257,6 +257,13 @@ QString numberText(double value)
     return text;
 }
 
+double shownValue(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    return readNumber(numberText(value)).value_or(value) + 0.0; // + 0.0: never -0
+}
+
 std::optional<std::int32_t> wholeNumber(double value)
 {
     if (!std::isfinite(value))

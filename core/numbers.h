@@ -34,6 +34,12 @@ std::optional<double> readNumber(const QString &text);
 // 0.0001, never "-0". Not-finite values give the empty text.
 QString numberText(double value);
 
+// The value as the windows show it, read back: rounded to 15 significant
+// digits, never -0. Where a later step works on a figure the user reads (the
+// grams due times the price), it works on this. Not-finite values stay as
+// they are.
+double shownValue(double value);
+
 // Rounds to the nearest whole number, halves to the even neighbour; no value
 // when the input is not finite or the result does not fit a signed 32-bit
 // integer. No other code turns a double into an integer.

@@ -75,8 +75,8 @@ const QString kDots4Spaced = QStringLiteral(".... ");
 
 // From 210 camels one bint labun is due for every 40 and one hiqqa for every 50.
 constexpr double kGeneralRuleFrom = 210;
-constexpr int kPerBintLabun = 40;
-constexpr int kHiqqaCoversMore = 10; // a hiqqa (50) covers ten camels more than a bint labun (40)
+constexpr std::int32_t kPerBintLabun = 40;
+constexpr std::int32_t kHiqqaCoversMore = 10; // a hiqqa (50) covers ten camels more than a bint labun (40)
 constexpr int kBintLabunBeforeFourHiqqa = 4; // five bint labun may be four hiqqa instead
 
 // Below the nisab of five nothing is due; then a sheep for every five camels
@@ -111,37 +111,32 @@ const std::array<HerdBand, 20> &bands()
 
 // From 210 camels: the fewest hiqqa that leave fewer than ten camels
 // uncovered, and bint labun for the rest.
-std::optional<CamelRows> generalRule(double n)
+std::optional<HerdDue> generalRule(double n)
 {
     const std::optional<std::int32_t> camels = wholeNumber(n);
     if (!camels)
         return std::nullopt;
-    const int forties = *camels / kPerBintLabun;
-    const int hiqqa = *camels % kPerBintLabun / kHiqqaCoversMore;
-    const int bintLabun = forties - hiqqa;
+    const auto [bintLabun, hiqqa] = fewestOlder(*camels, kPerBintLabun, kHiqqaCoversMore);
     if (hiqqa == 0)
-        return CamelRows{{integerText(bintLabun), kBintLabun},
-                         {kNoCount, kDots3},
-                         {N(17), N(25), N(11), N(18), N(10)}};
+        return HerdDue{bintLabun, kBintLabun, 0, kDots3, {N(17), N(25), N(11), N(18), N(10)}};
     // While more than four bint labun are due, four hiqqa may stand for five.
     const QString &fourHiqqa = bintLabun > kBintLabunBeforeFourHiqqa ? N(25) : D(6);
     // Three hiqqa define the hiqqa in the spelling N24.
     const QString &hiqqaDefinition = hiqqa == 3 ? N(24) : N(11);
-    return CamelRows{{integerText(bintLabun), kBintLabun},
-                     {integerText(hiqqa), kHiqqaStretched},
-                     {N(17), hiqqaDefinition, N(18), N(21), fourHiqqa}};
+    return HerdDue{bintLabun, kBintLabun, hiqqa, kHiqqaStretched,
+                   {N(17), hiqqaDefinition, N(18), N(21), fourHiqqa}};
 }
 
 } // namespace
 
-std::optional<CamelRows> camelsDue(double n)
+std::optional<HerdDue> camelsDue(double n)
 {
-    if (auto rows = rowsOfBand(bands(), n))
-        return rows;
+    if (auto due = dueOfBand(bands(), n))
+        return due;
     return generalRule(n);
 }
 
-CamelRows camelsReset()
+HerdRows camelsReset()
 {
     return {{kDots4, kDots4}, {kNoCount, kDots4Spaced}, {D(7), D(1), D(8), D(9), D(1)}};
 }

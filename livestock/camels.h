@@ -8,14 +8,11 @@
 // The camel schedule: sheep below 25 camels, one or two camels of a given age
 // up to 120, then bint labun and hiqqa, with the notes that name the
 // substitutes a herder may give instead.
-//
-// Row 1 is lbl1 / lbl11, row 2 lbl13 / lbl14, the notes lbl15 to lbl19.
-using CamelRows = HerdRows;
 
 // What is due on n camels. No value when n is at least 210 and its nearest
 // whole number does not fit a signed 32-bit integer: such a herd lies beyond
 // the general rule, and the panel stays as it was.
-std::optional<CamelRows> camelsDue(double n);
+std::optional<HerdDue> camelsDue(double n);
 
 // The placeholders of an empty entry.
-CamelRows camelsReset();
+HerdRows camelsReset();

@@ -35,8 +35,8 @@ const QString kStops5 = QStringLiteral(".....");
 // From 130 head a tabi'a is due for every 30; ten or more left over turn
 // one tabi'a into a musinna, twenty or more turn two.
 constexpr double kRuleFrom = 130;
-constexpr int kPerTabia = 30;
-constexpr int kMusinnaCoversMore = 10; // a musinna (40) covers ten head more than a tabi'a (30)
+constexpr std::int32_t kPerTabia = 30;
+constexpr std::int32_t kMusinnaCoversMore = 10; // a musinna (40) covers ten head more than a tabi'a (30)
 constexpr int kTabiaBeforeThreeMusinna = 3; // four tabi'a may be three musinna instead
 
 // Below the nisab of 30 nothing is due; then tabi'a and musinna in the
@@ -61,38 +61,33 @@ const std::array<HerdBand, 10> &bands()
 
 // From 130 head: tabi'a for every 30, with the fewest musinna that leave
 // fewer than ten head uncovered.
-std::optional<CattleRows> generalRule(double x)
+std::optional<HerdDue> generalRule(double x)
 {
     const std::optional<std::int32_t> head = wholeNumber(x);
     if (!head)
         return std::nullopt;
-    const int thirties = *head / kPerTabia;
-    const int musinna = *head % kPerTabia / kMusinnaCoversMore;
-    const int tabia = thirties - musinna;
+    const auto [tabia, musinna] = fewestOlder(*head, kPerTabia, kMusinnaCoversMore);
     if (musinna == 0)
-        return CattleRows{{integerText(tabia), kTabia},
-                          {kNoCount, kStops4},
-                          {kNote2, kNote7, kNote10, kNote5, kSpacedStops}};
+        return HerdDue{tabia, kTabia, 0, kStops4, {kNote2, kNote7, kNote10, kNote5, kSpacedStops}};
     // While more than three tabi'a are due, three musinna may stand for four.
     const bool offerMusinna = tabia > kTabiaBeforeThreeMusinna;
     const QString &definition = musinna == 1 ? kNote5 : kNote6;
     const QString &threeMusinna = musinna == 1 ? kNote10 : kNote11;
-    return CattleRows{{integerText(tabia), kTabia},
-                      {integerText(musinna), kMusinna},
-                      {kNote2, kNote9, definition, offerMusinna ? threeMusinna : kStops21,
-                       kSpacedStops}};
+    return HerdDue{tabia, kTabia, musinna, kMusinna,
+                   {kNote2, kNote9, definition, offerMusinna ? threeMusinna : kStops21,
+                    kSpacedStops}};
 }
 
 } // namespace
 
-std::optional<CattleRows> cattleDue(double x)
+std::optional<HerdDue> cattleDue(double x)
 {
-    if (auto rows = rowsOfBand(bands(), x))
-        return rows;
+    if (auto due = dueOfBand(bands(), x))
+        return due;
     return generalRule(x);
 }
 
-CattleRows cattleReset()
+HerdRows cattleReset()
 {
     return {{kStops4, kStops4},
             {kNoCount, kStops4},

@@ -44,9 +44,11 @@ NotesPanel::NotesPanel(QWidget *livestockWindow)
     setPalette(colours);
     setAutoFillBackground(true);
 
+    // Drawn at its window's scale.
+    const DesignScale at = scaleOf(livestockWindow);
     m_heading = new QLabel(this);
     m_heading->setObjectName(QStringLiteral("notesHeading"));
-    m_heading->setFont(designFont(Face::Arial, 15.75, Bold));
+    m_heading->setFont(at.font(Face::Arial, 15.75, Bold));
     m_heading->setAlignment(Qt::AlignHCenter);
 
     // The note lines' own face and size, never smaller.
@@ -57,7 +59,7 @@ NotesPanel::NotesPanel(QWidget *livestockWindow)
     m_text->setLineWrapMode(QTextEdit::WidgetWidth);
     m_text->setAcceptRichText(false);
     m_text->setFrameStyle(QFrame::NoFrame);
-    m_text->setFont(designFont(Face::TraditionalArabic, 15.75, Bold));
+    m_text->setFont(at.font(Face::TraditionalArabic, 15.75, Bold));
     m_text->setFocusPolicy(Qt::StrongFocus);
 
     auto *close = new QPushButton(kClose, this);
@@ -74,7 +76,7 @@ NotesPanel::NotesPanel(QWidget *livestockWindow)
     layout->addWidget(m_heading);
     layout->addWidget(m_text, 1);
     layout->addWidget(close, 0, Qt::AlignLeft | Qt::AlignAbsolute);
-    resize(pixels(7200), pixels(4800));
+    resize(at.size(7200, 4800));
     placeBeside(livestockWindow);
 }
 
@@ -117,7 +119,7 @@ void NotesPanel::fitHeight()
     int wanted = needed + extra;
     if (const QScreen *screen = this->screen())
         wanted = qMin(wanted, screen->availableGeometry().height() * 3 / 4);
-    resize(width(), qMax(wanted, pixels(2400)));
+    resize(width(), qMax(wanted, scaleOf(this).pixels(2400)));
 }
 
 void NotesPanel::keyPressEvent(QKeyEvent *event)

@@ -4,9 +4,13 @@
 #include "money/breakdown.h"
 
 #include "core/numbers.h"
+#include "core/plaintext.h"
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
+
+#include <QStringList>
 
 namespace {
 
@@ -59,8 +63,8 @@ bool roundToFifteenDigits(std::string &digits)
     return false;
 }
 
-// "0.d1d2d3..." as number text, and the same fraction times 100.
-QString fractionText(const std::string &digits, int shift)
+// "0.d1d2d3..." as a number, and the same fraction times 100.
+double fractionValue(const std::string &digits, int shift)
 {
     std::string whole = "0";
     std::string rest = digits;
@@ -71,21 +75,18 @@ QString fractionText(const std::string &digits, int shift)
         whole = moved;
     }
     const std::string text = rest.empty() ? whole : whole + "." + rest;
-    // At most 15 significant digits, so reading and writing it is exact.
-    return numberText(*readNumber(QString::fromLatin1(text)));
+    // At most 15 significant digits, so writing it shows these digits.
+    return *readNumber(QString::fromLatin1(text));
 }
 
 } // namespace
 
-std::optional<Breakdown> breakDownAmount(const QString &amountText)
+std::optional<Breakdown> breakDownAmount(double amount)
 {
-    const auto amount = readNumber(amountText);
-    if (!amount)
-        return std::nullopt;
-    const auto whole = wholeNumber(std::floor(*amount));
+    const auto whole = wholeNumber(std::floor(amount));
     if (!whole)
         return std::nullopt;
-    const auto parts = decimalParts(*amount);
+    const auto parts = decimalParts(amount);
 
     std::string fraction = exactFractionDigits(*parts);
     std::int32_t w = *whole;
@@ -93,25 +94,45 @@ std::optional<Breakdown> breakDownAmount(const QString &amountText)
         ++w; // only below zero, so it stays in range
 
     Breakdown result;
-    result.wholePart = integerText(w);
-    if (*amount >= kMillion) {
+    result.wholePart = w;
+    if (amount >= kMillion) {
         const std::int32_t millions = w / kMillion;
         const std::int32_t thousands = (w - kMillion * millions) / kThousand;
-        result.millions = integerText(millions);
-        result.thousands = integerText(thousands);
-        result.units = integerText(w - kMillion * millions - kThousand * thousands);
-        result.showMillionName = true;
-        result.showThousandName = true;
-    } else if (*amount >= kThousand) {
+        result.millions = millions;
+        result.thousands = thousands;
+        result.units = w - kMillion * millions - kThousand * thousands;
+    } else if (amount >= kThousand) {
         const std::int32_t thousands = w / kThousand;
-        result.thousands = integerText(thousands);
-        result.units = integerText(w - kThousand * thousands);
-        result.showThousandName = true;
+        result.thousands = thousands;
+        result.units = w - kThousand * thousands;
     } else {
-        result.units = integerText(w);
+        result.units = w;
     }
-
-    result.fraction = fractionText(fraction, 0);
-    result.hundredths = fractionText(fraction, 2);
+    result.fraction = fractionValue(fraction, 0);
+    result.hundredths = fractionValue(fraction, 2);
     return result;
+}
+
+BreakdownTexts breakdownTexts(const Breakdown &breakdown)
+{
+    auto optionalText = [](const std::optional<std::int32_t> &part) {
+        return part ? integerText(*part) : QString();
+    };
+    return {integerText(breakdown.wholePart), optionalText(breakdown.millions),
+            optionalText(breakdown.thousands), integerText(breakdown.units),
+            numberText(breakdown.fraction), numberText(breakdown.hundredths)};
+}
+
+QString breakdownLine(const Breakdown &breakdown, const BreakdownNames &names)
+{
+    const BreakdownTexts texts = breakdownTexts(breakdown);
+    const std::pair<QString, QString> rows[] = {{texts.millions, names.million},
+                                                {texts.thousands, names.thousand},
+                                                {texts.units, names.unit},
+                                                {texts.hundredths, names.hundredth}};
+    QStringList shown;
+    for (const auto &[number, name] : rows)
+        if (!number.isEmpty())
+            shown << number << readable(name);
+    return shown.join(u' ');
 }

@@ -3,18 +3,11 @@
 
 #include "money/breakdownview.h"
 
-#include "core/numbers.h"
-#include "money/breakdown.h"
-#include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
 #include "ui/look.h"
-#include "ui/summary.h"
 
 #include <QPalette>
-#include <QStringList>
-
-#include <utility>
 
 void makeHundredthsBox(EntryField *box, const QColor &background)
 {
@@ -28,33 +21,33 @@ void makeHundredthsBox(EntryField *box, const QColor &background)
     box->setPalette(colours);
 }
 
-void showBreakdown(const BreakdownControls &controls)
+void showBreakdown(const BreakdownView &view, const Breakdown &breakdown)
 {
-    const auto parts = breakDownAmount(controls.amount->text());
-    if (!parts)
-        return;
-    controls.wholePart->setText(parts->wholePart);
-    controls.millions->setText(parts->millions);
-    controls.thousands->setText(parts->thousands);
-    controls.units->setText(parts->units);
-    controls.fraction->setText(parts->fraction);
-    controls.hundredths->write(parts->hundredths);
-    controls.millionName->setVisible(parts->showMillionName);
-    controls.thousandName->setVisible(parts->showThousandName);
-    controls.unitName->setVisible(parts->showUnitName);
-    controls.hundredthName->setVisible(parts->showHundredthName);
+    const BreakdownTexts texts = breakdownTexts(breakdown);
+    if (view.wholePart)
+        view.wholePart->setText(texts.wholePart);
+    view.millions->setText(texts.millions);
+    view.thousands->setText(texts.thousands);
+    view.units->setText(texts.units);
+    if (view.fraction)
+        view.fraction->setText(texts.fraction);
+    view.hundredths->write(texts.hundredths);
+    view.millionName->setVisible(breakdown.millions.has_value());
+    view.thousandName->setVisible(breakdown.thousands.has_value());
+    view.unitName->setVisible(true);
+    view.hundredthName->setVisible(true);
 }
 
-QString breakdownText(const BreakdownControls &controls)
+void clearBreakdown(const BreakdownView &view, int kept)
 {
-    const std::pair<QString, DesignLabel *> rows[] = {
-        {controls.millions->text(), controls.millionName},
-        {controls.thousands->text(), controls.thousandName},
-        {controls.units->text(), controls.unitName},
-        {controls.hundredths->text(), controls.hundredthName}};
-    QStringList shown;
-    for (const auto &[number, name] : rows)
-        if (!name->isHidden() && !trimBlanks(number).isEmpty())
-            shown << trimBlanks(number) << readable(name->text());
-    return shown.join(u' ');
+    for (DesignLabel *box : {view.millions, view.thousands, view.units, view.fraction})
+        if (box)
+            box->setText(QString());
+    if (view.wholePart && !(kept & KeepWholePart))
+        view.wholePart->setText(QString());
+    view.hundredths->write(QString());
+    if (!(kept & KeepNames))
+        for (DesignLabel *name :
+             {view.millionName, view.thousandName, view.unitName, view.hundredthName})
+            name->hide();
 }

@@ -3,37 +3,44 @@
 
 #pragma once
 
+#include "money/breakdown.h"
+
 class QColor;
-class QString;
 
 class DesignLabel;
 class EntryField;
 
-// The controls of a money window that show the amount breakdown.
-struct BreakdownControls {
-    DesignLabel *amount;
-    DesignLabel *wholePart;
-    DesignLabel *fraction;
-    DesignLabel *millions;
-    DesignLabel *thousands;
-    DesignLabel *units;
-    EntryField *hundredths;
-    DesignLabel *millionName;
-    DesignLabel *thousandName;
-    DesignLabel *unitName;
-    DesignLabel *hundredthName;
+// The controls of a money window that show the breakdown of an amount: the
+// four boxes with their names, and, on the design windows, the two hidden
+// labels in which the design keeps the amount's whole part and fraction
+// (written for whoever looks, never read back).
+struct BreakdownView {
+    DesignLabel *millions = nullptr;
+    DesignLabel *thousands = nullptr;
+    DesignLabel *units = nullptr;
+    EntryField *hundredths = nullptr;
+    DesignLabel *millionName = nullptr;
+    DesignLabel *thousandName = nullptr;
+    DesignLabel *unitName = nullptr;
+    DesignLabel *hundredthName = nullptr;
+    DesignLabel *wholePart = nullptr; // none on the whole-wealth window
+    DesignLabel *fraction = nullptr;  // none on the whole-wealth window
 };
 
-// The "بالحروف" handler of every money window: splits the amount label's
-// number into the boxes and shows the unit names that apply. Does nothing
-// when the amount label holds no number.
-void showBreakdown(const BreakdownControls &controls);
+// Writes the split into the boxes and shows the names of the boxes in use.
+void showBreakdown(const BreakdownView &view, const Breakdown &breakdown);
+
+// What a window leaves as it is when it empties the breakdown.
+enum BreakdownKept {
+    KeepNothing = 0,
+    KeepNames = 1,     // the names stay shown
+    KeepWholePart = 2, // the hidden whole part keeps its number
+};
+
+// Empties the boxes and hides the names, but for what the window keeps.
+void clearBreakdown(const BreakdownView &view, int kept = KeepNothing);
 
 // Makes the field of the hundredths a box the breakdown writes and the user
 // never enters: disabled, out of the tab order, its number in yellow on the
 // window's background.
 void makeHundredthsBox(EntryField *box, const QColor &background);
-
-// The rows of the breakdown that show, as one line: each number with its
-// unit name ("6 ألف 250 ريال أوجنيه 0 هللة أو قرش"); empty when none shows.
-QString breakdownText(const BreakdownControls &controls);

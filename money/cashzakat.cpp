@@ -23,15 +23,15 @@ std::optional<double> amountOfParts(const std::array<QString, 4> &partTexts)
 CashDue cashZakatDue(const QString &amountText)
 {
     if (trimBlanks(amountText).isEmpty())
-        return {CashVerdict::NoAmount, QString()};
+        return {CashVerdict::NoAmount};
     const auto amount = readNumber(amountText);
     if (!amount)
-        return {CashVerdict::NotANumber, QString()};
+        return {CashVerdict::NotANumber};
     if (*amount < Zakat::kSmallestCashAmount)
-        return {CashVerdict::TooSmall, QString()};
+        return {CashVerdict::TooSmall};
     if (*amount > Zakat::kLargestCashAmount)
-        return {CashVerdict::TooLarge, QString()};
-    return {CashVerdict::Due, numberText(*amount / Zakat::kQuarterTenth)};
+        return {CashVerdict::TooLarge};
+    return {CashVerdict::Due, shownValue(*amount / Zakat::kQuarterTenth)};
 }
 
 bool milliardsTooLarge(const QString &milliardsText)
@@ -40,7 +40,7 @@ bool milliardsTooLarge(const QString &milliardsText)
     return milliards && *milliards > Zakat::kLargestMilliards;
 }
 
-std::optional<QString> nisabValue(const QString &priceText, double nisabUnits)
+std::optional<double> nisabValue(const QString &priceText, double nisabUnits)
 {
     const auto price = readNumber(priceText);
     if (!price)
@@ -48,14 +48,10 @@ std::optional<QString> nisabValue(const QString &priceText, double nisabUnits)
     const double value = *price * nisabUnits;
     if (!std::isfinite(value))
         return std::nullopt;
-    return numberText(value);
+    return shownValue(value);
 }
 
-std::optional<QString> lowerNisab(const QString &goldValueText, const QString &silverValueText)
+double lowerNisab(double goldValue, double silverValue)
 {
-    const auto gold = readNumber(goldValueText);
-    const auto silver = readNumber(silverValueText);
-    if (!gold || !silver)
-        return std::nullopt;
-    return numberText(*silver >= *gold ? *gold : *silver);
+    return silverValue >= goldValue ? goldValue : silverValue;
 }

@@ -30,7 +30,7 @@ enum class CashVerdict {
 
 struct CashDue {
     CashVerdict verdict;
-    QString due; // number text of the quarter-tenth, for CashVerdict::Due
+    double due = 0; // the quarter-tenth as shown, for CashVerdict::Due
 };
 
 CashDue cashZakatDue(const QString &amountText);
@@ -40,10 +40,10 @@ CashDue cashZakatDue(const QString &amountText);
 bool milliardsTooLarge(const QString &milliardsText);
 
 // The value of the nisab weight of a metal at the price typed for one unit of
-// it, as number text. No value when the price is not a number or the value is
+// it, as shown. No value when the price is not a number or the value is
 // beyond any finite number.
-std::optional<QString> nisabValue(const QString &priceText, double nisabUnits);
+std::optional<double> nisabValue(const QString &priceText, double nisabUnits);
 
 // The nisab in money: the lower of the gold and the silver value, gold when
-// they are equal. No value when either label holds no number.
-std::optional<QString> lowerNisab(const QString &goldValueText, const QString &silverValueText);
+// they are equal.
+double lowerNisab(double goldValue, double silverValue);

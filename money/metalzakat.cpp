@@ -14,32 +14,27 @@ const MetalRules kSilverRules{Zakat::kSilverNisabDirhams, Zakat::kLargestSilverD
 MetalDue metalZakatDue(const QString &quantityText, const MetalRules &rules)
 {
     if (trimBlanks(quantityText).isEmpty())
-        return {QuantityVerdict::NoQuantity, QString()};
+        return {QuantityVerdict::NoQuantity};
     const auto quantity = readNumber(quantityText);
     if (!quantity)
-        return {QuantityVerdict::NotANumber, QString()};
+        return {QuantityVerdict::NotANumber};
     if (*quantity < rules.nisab)
-        return {QuantityVerdict::BelowNisab, QString()};
+        return {QuantityVerdict::BelowNisab};
     if (*quantity > rules.largestQuantity)
-        return {QuantityVerdict::TooLarge, QString()};
-    return {QuantityVerdict::Due, numberText(*quantity / Zakat::kQuarterTenth)};
+        return {QuantityVerdict::TooLarge};
+    return {QuantityVerdict::Due, shownValue(*quantity / Zakat::kQuarterTenth)};
 }
 
-MetalValue metalValue(const QString &dueText, const QString &priceText)
+MetalValue metalValue(std::optional<double> due, const QString &priceText)
 {
     const auto price = readNumber(priceText);
     if (!price)
-        return {ValueVerdict::PriceNotANumber, QString()};
-    const auto due = readNumber(dueText);
+        return {ValueVerdict::PriceNotANumber};
     if (!due)
-        return {ValueVerdict::NoDue, QString()};
-    const double value = *due * *price;
-    if (!std::isfinite(value))
-        return {ValueVerdict::OutOfRange, QString()}; // beyond any amount of money
+        return {ValueVerdict::NoDue};
     // The value is judged as it is shown, rounded to 15 digits.
-    const QString shown = numberText(value);
-    const auto shownValue = readNumber(shown);
-    if (shownValue && *shownValue <= Zakat::kLargestValueToSplit)
-        return {ValueVerdict::Split, shown};
-    return {ValueVerdict::OutOfRange, shown};
+    const double value = shownValue(*due * *price);
+    if (std::isfinite(value) && value <= Zakat::kLargestValueToSplit)
+        return {ValueVerdict::Split, value};
+    return {ValueVerdict::OutOfRange, value}; // beyond the split, or beyond any amount of money
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Zakat on gold and on silver: a quarter-tenth of the weight from the nisab
 // up, and the value of that share in money at the price of one unit.
 
@@ -27,13 +29,13 @@ enum class QuantityVerdict {
 
 struct MetalDue {
     QuantityVerdict verdict;
-    QString due; // number text, for QuantityVerdict::Due
+    double due = 0; // for QuantityVerdict::Due, as shown
 };
 
 MetalDue metalZakatDue(const QString &quantityText, const MetalRules &rules);
 
-// What "احسب القيمة بالاوراق النقدية" makes of the due and the price, once
-// the due has been computed again.
+// What "احسب القيمة بالاوراق النقدية" makes of the due, as shown, and the
+// price, once the due has been computed again.
 enum class ValueVerdict {
     PriceNotANumber, // warned about
     NoDue,           // nothing due, or no quantity: nothing more to do
@@ -43,7 +45,7 @@ enum class ValueVerdict {
 
 struct MetalValue {
     ValueVerdict verdict;
-    QString value; // number text of the due times the price; empty when beyond any number
+    double value = 0; // the due times the price, as shown; not finite when beyond any number
 };
 
-MetalValue metalValue(const QString &dueText, const QString &priceText);
+MetalValue metalValue(std::optional<double> due, const QString &priceText);

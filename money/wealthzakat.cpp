@@ -33,13 +33,6 @@ const QString kSilverReached = QStringLiteral(
 const QString kBelowSilver = QStringLiteral(
     "لم يبلغ مالك نصاب الفضة فلا زكاة عليك به، ولم يُكتب ثمن الذهب لمعرفة نصابه.");
 
-// A value as the window shows it, rounded to 15 digits: what is judged is
-// what the user reads.
-double shown(double value)
-{
-    return readNumber(numberText(value)).value_or(0);
-}
-
 QString sentenceOf(WealthVerdict verdict, const QString &due)
 {
     switch (verdict) {
@@ -139,42 +132,48 @@ WealthZakat wealthZakat(const WealthEntries &entries)
     const double goldValue = pureGold * goldPrice;
     const double silverValue = pureSilver * silverPrice;
     const double debts = amount(&WealthEntries::debts);
-    const double netWealth = shown(amount(&WealthEntries::cash) + amount(&WealthEntries::tradeGoods)
+    const double netWealth = shownValue(amount(&WealthEntries::cash) + amount(&WealthEntries::tradeGoods)
                                    + amount(&WealthEntries::receivables) + goldValue + silverValue
                                    - debts);
-    result.pureGold = numberText(pureGold);
-    result.goldValue = numberText(goldValue);
-    result.pureSilver = numberText(pureSilver);
-    result.silverValue = numberText(silverValue);
-    result.netWealth = numberText(netWealth);
+    // What is judged is what the user reads.
+    result.pureGold = shownValue(pureGold);
+    result.goldValue = shownValue(goldValue);
+    result.pureSilver = shownValue(pureSilver);
+    result.silverValue = shownValue(silverValue);
+    result.netWealth = netWealth;
 
     std::optional<bool> reachesGold;
     std::optional<bool> reachesSilver;
-    result.goldNisab = kNisabWithoutPrice;
-    result.silverNisab = kNisabWithoutPrice;
     if (goldPrice > 0) {
-        const double nisab = shown(Zakat::kGoldNisabGrams * goldPrice);
-        result.goldNisab = numberText(nisab);
-        reachesGold = netWealth >= nisab;
+        result.goldNisab = shownValue(Zakat::kGoldNisabGrams * goldPrice);
+        reachesGold = netWealth >= *result.goldNisab;
     }
     if (silverPrice > 0) {
-        const double nisab = shown(Zakat::kSilverNisabGrams * silverPrice);
-        result.silverNisab = numberText(nisab);
-        reachesSilver = netWealth >= nisab;
+        result.silverNisab = shownValue(Zakat::kSilverNisabGrams * silverPrice);
+        reachesSilver = netWealth >= *result.silverNisab;
     }
 
-    result.due = numberText(0);
     if (netWealth <= 0) {
         result.verdict = debts > 0 ? WealthVerdict::DebtsCoverWealth : WealthVerdict::NoWealth;
     } else {
         result.verdict = verdictOf(reachesGold, reachesSilver);
         if (reachesGold.value_or(false) || reachesSilver.value_or(false)) {
-            const double due = shown(netWealth / Zakat::kQuarterTenth);
-            result.due = numberText(due);
-            result.dueSplit = due <= Zakat::kLargestValueToSplit;
+            result.due = shownValue(netWealth / Zakat::kQuarterTenth);
+            result.dueSplit = result.due <= Zakat::kLargestValueToSplit;
             result.dueTooLargeToSplit = !result.dueSplit;
         }
     }
-    result.sentence = sentenceOf(result.verdict, result.due);
     return result;
+}
+
+QString nisabText(const std::optional<double> &nisab)
+{
+    return nisab ? numberText(*nisab) : kNisabWithoutPrice;
+}
+
+QString wealthSentence(const WealthZakat &zakat)
+{
+    if (zakat.problem != WealthProblem::None)
+        return QString();
+    return sentenceOf(zakat.verdict, numberText(zakat.due));
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // Zakat on the whole of a household's wealth: cash, trade goods, money owed
 // to it, gold of four karats and silver of two finenesses, added by value,
@@ -61,25 +62,30 @@ enum class WealthVerdict {
     BelowSilver,
 };
 
+// The results, as shown.
 struct WealthZakat {
     WealthProblem problem = WealthProblem::None;
     WealthEntry entry = nullptr; // the entry a problem is about
     WealthVerdict verdict = WealthVerdict::NoWealth;
-    // The texts of the results: number texts, a nisab without its price says so.
-    QString pureGold;
-    QString goldValue;
-    QString pureSilver;
-    QString silverValue;
-    QString netWealth;
-    QString goldNisab;
-    QString silverNisab;
-    QString due;        // "0" when nothing is due
-    bool dueSplit = false;        // a due within what the breakdown splits
-    bool dueTooLargeToSplit = false; // a due shown whole, with a note
-    QString sentence;   // the verdict in one sentence, with the due
+    double pureGold = 0;
+    double goldValue = 0;
+    double pureSilver = 0;
+    double silverValue = 0;
+    double netWealth = 0;
+    std::optional<double> goldNisab;   // none without the price of gold
+    std::optional<double> silverNisab; // none without the price of silver
+    double due = 0;                    // 0 when nothing is due
+    bool dueSplit = false;             // a due within what the breakdown splits
+    bool dueTooLargeToSplit = false;   // a due shown whole, with a note
 };
 
 WealthZakat wealthZakat(const WealthEntries &entries);
 
 // What a nisab shows when its price is not typed.
 inline const QString kNisabWithoutPrice = QStringLiteral("لم يُكتب الثمن");
+
+// A nisab as shown: its value, or that its price is not typed.
+QString nisabText(const std::optional<double> &nisab);
+
+// The verdict in one sentence, with the due; empty for a problem.
+QString wealthSentence(const WealthZakat &zakat);

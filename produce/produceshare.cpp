@@ -34,13 +34,11 @@ QString rateName(ProduceKind kind)
     return QString();
 }
 
-std::optional<QString> produceShareText(double quantity, ProduceKind kind)
+std::optional<double> produceShare(double quantity, ProduceKind kind)
 {
     if (!std::isfinite(quantity))
         return std::nullopt;
     if (quantity < 0)
-        return QStringLiteral("0");
-    const double share = quantity / shareDivisor(kind);
-    // A zero quantity of either sign owes a plain zero.
-    return numberText(share == 0 ? 0.0 : share);
+        return 0.0;
+    return shownValue(quantity / shareDivisor(kind)); // never -0
 }

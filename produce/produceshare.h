@@ -20,8 +20,7 @@ double shareDivisor(ProduceKind kind);
 // The name of the rate as the window shows it once the user has chosen it.
 QString rateName(ProduceKind kind);
 
-// The share due on a quantity, in the quantity's own unit, as the result
-// label shows it. No nisab applies here: every quantity from zero up owes its
-// share, and a negative quantity owes nothing ("0"). No text for a quantity
-// that is not finite.
-std::optional<QString> produceShareText(double quantity, ProduceKind kind);
+// The share due on a quantity, in the quantity's own unit, as shown. No nisab
+// applies here: every quantity from zero up owes its share, and a negative
+// quantity owes nothing (0). No value for a quantity that is not finite.
+std::optional<double> produceShare(double quantity, ProduceKind kind);

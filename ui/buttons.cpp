@@ -4,7 +4,6 @@
 #include "ui/buttons.h"
 
 #include "ui/announcer.h"
-#include "ui/designtext.h"
 #include "ui/look.h"
 
 #include <QKeyEvent>
@@ -100,9 +99,9 @@ void CommandButton::paintEvent(QPaintEvent *)
         room.translate(1, 1);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     painter.setLayoutDirection(layoutDirection());
-    painter.setFont(fitFont(fontForText(font(), text()), room, flags, text()));
+    painter.setFont(fitFont(font(), room, flags, text()));
     painter.setPen(isEnabled() ? ink : fadedTowards(ink, face));
-    ui::drawText(painter, room, flags, text());
+    painter.drawText(room, flags, text());
 
     if (hasFocus())
         drawFocusFrame(painter, whole.adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset),
@@ -158,12 +157,11 @@ void OptionButton::paintEvent(QPaintEvent *)
         int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter))
         | Qt::TextSingleLine;
     painter.setLayoutDirection(layoutDirection());
-    painter.setFont(fontForText(font(), text()));
-    painter.setPen(isEnabled() ? ink : fadedTowards(ink, face));
-    ui::drawText(painter, textBounds, flags, text());
+        painter.setPen(isEnabled() ? ink : fadedTowards(ink, face));
+    painter.drawText(textBounds, flags, text());
 
     if (hasFocus()) {
-        const QRect textDrawn = ui::textBounds(painter.font(), textBounds, flags, text());
+        const QRect textDrawn = painter.fontMetrics().boundingRect(textBounds, flags, text());
         drawFocusFrame(painter, textDrawn.adjusted(-2, 0, 2, 0) & rect(), ink);
     }
 }

@@ -4,7 +4,6 @@
 #include "ui/designlabel.h"
 
 #include "ui/announcer.h"
-#include "ui/designtext.h"
 #include "ui/look.h"
 #include "ui/summary.h"
 
@@ -84,10 +83,9 @@ QString DesignLabel::spokenText() const
 
 QFont DesignLabel::fittedFont() const
 {
-    const QFont drawn = fontForText(font(), text());
     if (!wordWrap())
-        return drawn; // a single line keeps its size and is cut instead
-    return fitFont(drawn, contentsRect(), drawingFlags(), text());
+        return font(); // a single line keeps its size and is cut instead
+    return fitFont(font(), contentsRect(), drawingFlags(), text());
 }
 
 int DesignLabel::drawingFlags() const
@@ -135,5 +133,5 @@ void DesignLabel::paintEvent(QPaintEvent *event)
     painter.setLayoutDirection(layoutDirection()); // the paragraph reads in the label's direction
     painter.setFont(fittedFont());
     painter.setPen(palette().color(foregroundRole()));
-    ui::drawText(painter, contentsRect(), drawingFlags(), shownText());
+    painter.drawText(contentsRect(), drawingFlags(), shownText());
 }

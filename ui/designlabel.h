@@ -18,8 +18,7 @@ public:
                 const QColor &background = QColor());
 
     // The font the text is drawn in: the design font, or a smaller size of it
-    // where words wrap (its first face alone where that face has every
-    // character of the text; see fontForText).
+    // where words wrap.
     QFont fittedFont() const;
     // The text as drawn: the whole text, or its beginning and an ellipsis
     // where it cannot fit: a single word (a number) too wide for the label

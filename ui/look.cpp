@@ -3,20 +3,14 @@
 
 #include "ui/look.h"
 
-#include "ui/designtext.h"
-
 #include <QFont>
 #include <QFontDatabase>
-#include <QRawFont>
+#include <QFontMetrics>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
 
 #include <cmath>
-
-namespace {
-double g_designScale = 1.0;
-} // namespace
 
 bool isInstalledFamily(const QString &family)
 {
@@ -31,17 +25,9 @@ bool isInstalledFamily(const QString &family)
     return installed.contains(family.toCaseFolded());
 }
 
-double designScale()
-{
-    return g_designScale;
-}
+DesignScale::DesignScale(double factor) : m_factor(factor > 0 && factor < 1 ? factor : 1.0) {}
 
-void setDesignScale(double scale)
-{
-    g_designScale = scale > 0 && scale < 1 ? scale : 1.0; // never larger than designed
-}
-
-QFont designFont(const char *face, double points, int style)
+QFont DesignScale::font(const char *face, double points, int style) const
 {
     QFont font(QString::fromLatin1(face));
     // A missing Windows face goes straight to its substitutes: asking for it
@@ -52,7 +38,7 @@ QFont designFont(const char *face, double points, int style)
     const QStringList substitutes = QFont::substitutes(font.family());
     if (!substitutes.isEmpty() && !isInstalledFamily(font.family()))
         font.setFamilies(substitutes);
-    font.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * designScale()))));
+    font.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * m_factor))));
     font.setBold(style & Bold);
     font.setUnderline(style & Underlined);
     font.setItalic(style & Italic);
@@ -65,31 +51,11 @@ QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &te
     const int designSize = font.pixelSize();
     for (int size = designSize; size >= designSize * 3 / 5 && size > 0; --size) {
         fitted.setPixelSize(size);
-        const QRect needed = ui::textBounds(fitted, room, flags, text);
+        const QRect needed = QFontMetrics(fitted).boundingRect(room, flags, text);
         if (needed.width() <= room.width() && needed.height() <= room.height())
             break;
     }
     return fitted;
-}
-
-QFont fontForText(const QFont &font, const QString &text)
-{
-    const QStringList families = font.families();
-    // Capitals are drawn for the text's letters, which the first face may lack.
-    if (families.size() < 2 || text.isEmpty() || font.capitalization() != QFont::MixedCase)
-        return font;
-    QFont first = font;
-    first.setFamilies({families.first()});
-    // The face the font system finds for the first name alone, as it does
-    // for the font's first face; a name it does not know keeps the font.
-    const QRawFont face = QRawFont::fromFont(first);
-    if (!face.isValid() || face.familyName().compare(families.first(), Qt::CaseInsensitive) != 0)
-        return font;
-    for (const uint character : text.toUcs4()) {
-        if (!face.supportsCharacter(character))
-            return font;
-    }
-    return first;
 }
 
 void registerFontSubstitutes()

@@ -19,33 +19,50 @@ class QWidget;
 
 constexpr int kTwipsPerPixel = 15; // 1440 twips to the inch at 96 dpi
 
-// The size the windows are drawn at, as a share of their design size: 1, or
-// less on a screen whose free area cannot hold a window at its design size
-// (a small screen, or a large scaling factor). Set before a window is built;
-// every bound and font of the window follows it.
-double designScale();
-void setDesignScale(double scale);
+enum FontStyle { Regular = 0, Bold = 1, Underlined = 2, Italic = 4 };
 
-inline int pixels(int twips)
-{
-    return int(std::lround(twips * designScale() / kTwipsPerPixel));
-}
+// The size a window is drawn at, as a share of its design size: 1, or less
+// on a screen whose free area cannot hold the window at its design size (a
+// small screen, or a large scaling factor). A window takes its scale once,
+// when it is built, and everything it draws follows it: its bounds, its
+// fonts, its notes panel and its help.
+class DesignScale {
+public:
+    DesignScale() = default;
+    explicit DesignScale(double factor); // never larger than designed
 
-// Left, Top, Width, Height in twips.
-inline QRect twips(int left, int top, int width, int height)
-{
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
-}
+    double factor() const { return m_factor; }
 
-inline QSize twipsSize(int width, int height)
-{
-    return QSize(pixels(width), pixels(height));
-}
+    int pixels(int twips) const { return int(std::lround(twips * m_factor / kTwipsPerPixel)); }
+    // Left, Top, Width, Height in twips.
+    QRect rect(int left, int top, int width, int height) const
+    {
+        return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    }
+    QRect rect(const QRect &twips) const
+    {
+        return rect(twips.x(), twips.y(), twips.width(), twips.height());
+    }
+    QSize size(int width, int height) const { return QSize(pixels(width), pixels(height)); }
+    QSize size(const QSize &twips) const { return size(twips.width(), twips.height()); }
+    QPoint point(int x, int y) const { return QPoint(pixels(x), pixels(y)); }
+    QPoint point(const QPoint &twips) const { return point(twips.x(), twips.y()); }
 
-inline QPoint twipsPoint(int x, int y)
-{
-    return QPoint(pixels(x), pixels(y));
-}
+    // A design font; the size in points is turned into pixels at 96 dpi, and
+    // scaled as the bounds are, so that text keeps its proportion to the
+    // twips geometry on every screen.
+    QFont font(const char *face, double points, int style = Regular) const;
+
+private:
+    double m_factor = 1.0;
+};
+
+// A design font's face, size and style, for tables of a window's design.
+struct FontSpec {
+    const char *face;
+    double points;
+    int style = Regular;
+};
 
 namespace Colour {
 inline const QColor White{0xFF, 0xFF, 0xFF};
@@ -82,25 +99,10 @@ inline constexpr const char *TraditionalArabic = "Traditional Arabic";
 inline constexpr const char *MsSansSerif = "MS Sans Serif";
 } // namespace Face
 
-enum FontStyle { Regular = 0, Bold = 1, Underlined = 2, Italic = 4 };
-
-// A design font; the size in points is turned into pixels at 96 dpi, and
-// scaled as the bounds are, so that text keeps its proportion to the twips
-// geometry on every screen.
-QFont designFont(const char *face, double points, int style = Regular);
-
 // The font in which the text, drawn with the flags, fits the room: the given
 // font, or a smaller size of it, never below three fifths of its size: past
 // that, cutting the rest reads better than text too small to read.
 QFont fitFont(const QFont &font, const QRect &room, int flags, const QString &text);
-
-// The font to draw the text in: the font itself, or, where its first face has
-// a glyph for every character of the text, that face alone. Both draw the
-// same glyphs with the same metrics, since the other faces of a font are
-// only asked for characters the first one lacks; but a font of several faces
-// makes the font system sort every installed font for further fallbacks,
-// once per face and script, before it draws anything.
-QFont fontForText(const QFont &font, const QString &text);
 
 // Whether a family of this name is installed, whatever its case.
 bool isInstalledFamily(const QString &family);

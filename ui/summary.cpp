@@ -19,7 +19,6 @@
 namespace {
 
 const QString kDateCaption = QStringLiteral("التاريخ");
-constexpr QChar kTatweel = u'\u0640';
 
 // A printed page in the faces the windows use for their Arabic text.
 QFont printFont(double points, bool bold)
@@ -92,13 +91,6 @@ QString ComputationSummary::text() const
 QString dateLine(const QDate &date)
 {
     return kDateCaption + QStringLiteral(": ") + dateText(date);
-}
-
-QString readable(const QString &designText)
-{
-    QString text = designText;
-    text.remove(kTatweel);
-    return text.simplified();
 }
 
 bool showsNumber(const QString &text)

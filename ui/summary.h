@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/plaintext.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -37,9 +39,6 @@ struct ComputationSummary {
 // (civil) one, month names in Arabic and digits as the windows write them.
 QString dateLine(const QDate &date);
 
-// A design text made easy to read on its own: the doubled blanks and the
-// tatweel that stretch it to its place on the window taken out.
-QString readable(const QString &designText);
 
 // Whether a label holds a number rather than a placeholder or nothing.
 bool showsNumber(const QString &text);

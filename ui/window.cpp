@@ -153,11 +153,11 @@ void centreOnScreen(QWidget *window)
         new CentreOnceFramed(window, frame);
 }
 
-void fitDesignToScreen(const QSize &designTwips)
+DesignScale scaleToFit(const QSize &designTwips)
 {
     const QScreen *screen = screenOf(nullptr);
     if (!screen)
-        return;
+        return DesignScale();
     QMargins frame = knownFrame(nullptr);
     if (frame.isNull())
         frame = kUsualFrame;
@@ -166,7 +166,19 @@ void fitDesignToScreen(const QSize &designTwips)
         std::min({1.0, double(room.width()) * kTwipsPerPixel / designTwips.width(),
                   double(room.height()) * kTwipsPerPixel / designTwips.height()});
     // In thousandths, so that the rounding of the bounds never adds a pixel.
-    setDesignScale(std::floor(scale * 1000) / 1000);
+    return DesignScale(std::floor(scale * 1000) / 1000);
+}
+
+DesignWindow::DesignWindow(const QSize &designTwips) : m_scale(scaleToFit(designTwips)) {}
+
+DesignScale scaleOf(const QWidget *widget)
+{
+    // A panel or help window is a window of its own, whose parent is the
+    // design window it was opened for.
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+        if (const auto *window = qobject_cast<const DesignWindow *>(w))
+            return window->scale();
+    return DesignScale();
 }
 
 void keepInsideScreen(QWidget *window)

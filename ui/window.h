@@ -3,8 +3,28 @@
 
 #pragma once
 
+#include "ui/look.h"
+
 #include <QPointer>
 #include <QWidget>
+
+// A window drawn to its design: it takes the scale that fits its design size
+// on the screen of the moment once, when it is built, and keeps it.
+class DesignWindow : public QWidget {
+    Q_OBJECT
+public:
+    const DesignScale &scale() const { return m_scale; }
+
+protected:
+    explicit DesignWindow(const QSize &designTwips);
+
+private:
+    DesignScale m_scale;
+};
+
+// The scale of the design window the widget belongs to or was opened for
+// (its panels and help); 1 for anything else.
+DesignScale scaleOf(const QWidget *widget);
 
 // The window itself: design name, caption, fixed client size, background,
 // direction; destroyed when closed.
@@ -26,10 +46,10 @@ void centreOnScreen(QWidget *window);
 // The design size of the calculator windows, in twips.
 inline constexpr QSize kCalculatorTwips(11880, 8490);
 
-// Sets the scale of the window built next so that a window of the given
-// design size in twips fits, frame included, in the free area of the screen:
-// the design size where it fits, smaller where it does not.
-void fitDesignToScreen(const QSize &designTwips = kCalculatorTwips);
+// The scale at which a window of the given design size in twips fits, frame
+// included, in the free area of the screen: its design size where it fits,
+// smaller where it does not.
+DesignScale scaleToFit(const QSize &designTwips);
 
 // Moves the window, frame included, inside the free area of its screen; a
 // window the user may resize is first made no larger than that area.
@@ -38,14 +58,12 @@ void keepInsideScreen(QWidget *window);
 // Shows the calculator window of the slot, creating it first when it has
 // none (the first press, or after the window was closed), then brings it to
 // the front.
-// A window larger than the calculators gives its own design size.
 template <class Window>
-Window *openWindow(QPointer<Window> &slot, const QSize &designTwips = kCalculatorTwips)
+Window *openWindow(QPointer<Window> &slot)
 {
     if (slot && !slot->isVisible())
         slot.clear(); // closed, and only waiting to be destroyed
     if (!slot) {
-        fitDesignToScreen(designTwips);
         slot = new Window();
         centreOnScreen(slot);
     }

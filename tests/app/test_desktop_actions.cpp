@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/helppages.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
@@ -45,7 +45,7 @@ private slots:
 
 namespace {
 
-using MenuButton = CommandButton *frmzakat::*;
+using MenuButton = CommandButton *MainMenu::*;
 
 // Runs steps as a user does: "Text1=1000" types into a field, "Command1"
 // presses a button or chooses an option.
@@ -134,7 +134,7 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("absent");
 
-    QTest::newRow("gold") << &frmzakat::Command2 << kGoldSteps
+    QTest::newRow("gold") << &MainMenu::goldButton << kGoldSteps
                           << QStringList{"زكاة الذهب",
                                          "كمية الذهب بالجرام: 1000",
                                          "مقدار الزكاة الواجبة بالجرام: 25 جرام من الذهب",
@@ -143,22 +143,22 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
                                          "6 ألف 250 ريال أوجنيه 0 هللة أو قرش"}
                           << QStringList{"مليون"};
     QTest::newRow("gold before computing")
-        << &frmzakat::Command2 << QStringList{"Text1=1000"}
+        << &MainMenu::goldButton << QStringList{"Text1=1000"}
         << QStringList{"زكاة الذهب", "كمية الذهب بالجرام: 1000"}
         << QStringList{"مقدار الزكاة", "القيمة", "النصاب"};
     QTest::newRow("gold below the nisab")
-        << &frmzakat::Command2 << QStringList{"Text1=50", "Command1"}
+        << &MainMenu::goldButton << QStringList{"Text1=50", "Command1"}
         << QStringList{"كمية الذهب بالجرام: 50", "النصاب هو 85 جرام من الذهب"}
         << QStringList{"مقدار الزكاة"};
     QTest::newRow("silver")
-        << &frmzakat::Command3 << QStringList{"Text1=50000", "Text5=3.5", "Command5"}
+        << &MainMenu::silverButton << QStringList{"Text1=50000", "Text5=3.5", "Command5"}
         << QStringList{"زكاة الفضة", "كمية الفضة بالدرهم: 50000",
                        "مقدار الزكاة الواجبة بالجرام: 1250 درهم فضة",
                        "ثمن الدرهم بالعملة: 3.5", "القيمة بالاوراق النقدية: 4375",
                        "4 ألف 375 ريال أوجنيه 0 هللة أو قرش"}
         << QStringList{};
     QTest::newRow("livestock")
-        << &frmzakat::Command1
+        << &MainMenu::livestockButton
         << QStringList{"Text1=30", "Command1", "Text2=450", "Command2"}
         << QStringList{"زكاة سائمة الأنعام", "الإبل", "عدد الرؤوس التي عندك: 30",
                        "مقدار الزكاة الواجبة: 1 بنت مخاض", "الغنم",
@@ -166,7 +166,7 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
                        "بنت المخاض: الانثى التي اكملت سنة ودخلت في الثانية"}
         << QStringList{"البقر", ". . ."};
     QTest::newRow("cash, one number")
-        << &frmzakat::Command4
+        << &MainMenu::cashButton
         << QStringList{"Text3=100000000", "Text7=200", "Text8=3", "Command3"}
         << QStringList{"زكاة المال وعروض التجارة", "المبلغ المراد تزكيته: 100000000",
                        "مقدار الزكاة الواجبة بنفس العملة: 2500000",
@@ -177,14 +177,14 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
                        "النصاب معروض لتقدير المستخدم، ولا يقارن «احسب» المبلغ به"}
         << QStringList{"مليار"};
     QTest::newRow("cash, four fields")
-        << &frmzakat::Command4
+        << &MainMenu::cashButton
         << QStringList{"Option2", "Text1=1", "Text2=2", "Text5=3", "Text6=4", "Command3"}
         << QStringList{"مليار: 1", "مليون: 2", "ألف: 3", "ربال او جنيه: 4",
                        "المبلغ المراد تزكيته: 1002003004",
                        "مقدار الزكاة الواجبة بنفس العملة: 25050075.1"}
         << QStringList{"سعر جرام الذهب"};
     QTest::newRow("produce")
-        << &frmzakat::Command5 << QStringList{"Text1=1000", "Option2"}
+        << &MainMenu::produceButton << QStringList{"Text1=1000", "Option2"}
         << QStringList{"زكاة الخارج من الارض", "ما يشرب بمئونة أي باستخدام الآلات",
                        "الكمية: 1000",
                        "مقدار الزكاة الواجبة (نصف العُشر): 50 وحدة كيل أو وزن",
@@ -193,19 +193,19 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard_data()
     // An entry typed after the last computation has no result yet: the
     // summary never pairs it with the result of the number before.
     QTest::newRow("produce typed after computing")
-        << &frmzakat::Command5 << QStringList{"Text1=1000", "Command1", "Text1=500"}
+        << &MainMenu::produceButton << QStringList{"Text1=1000", "Command1", "Text1=500"}
         << QStringList{"الكمية: 500"} << QStringList{"مقدار الزكاة"};
     QTest::newRow("camels typed after computing")
-        << &frmzakat::Command1 << QStringList{"Text1=30", "Command1", "Text1=50"}
+        << &MainMenu::livestockButton << QStringList{"Text1=30", "Command1", "Text1=50"}
         << QStringList{"عدد الرؤوس التي عندك: 50", "(لم يُحسب بعد)"}
         << QStringList{"بنت مخاض", "ملاحظات"};
     QTest::newRow("cash parts typed after computing")
-        << &frmzakat::Command4
+        << &MainMenu::cashButton
         << QStringList{"Option2", "Text2=2", "Command3", "Text2=3"}
         << QStringList{"مليون: 3", "(لم يُحسب بعد)"}
         << QStringList{"المبلغ المراد", "مقدار الزكاة"};
     QTest::newRow("whole wealth")
-        << &frmzakat::Command7
+        << &MainMenu::wealthButton
         << QStringList{"cash=10000", "gold21=100", "goldPrice=300", "debts=2000", "compute"}
         << QStringList{"زكاة المال مجتمعًا", "النقد في اليد وفي الحسابات: 10000",
                        "ذهب عيار 21 بالجرام: 100", "ثمن جرام الذهب عيار 24: 300",
@@ -267,7 +267,7 @@ void DesktopActionsTest::printingGivesThePdfTheSameText()
 #ifdef Q_OS_WIN
     QSKIP("Windows shows its own print dialog, not a Qt widget the test can fill in");
 #endif
-    OpenedWindow w(&frmzakat::Command2);
+    OpenedWindow w(&MainMenu::goldButton);
     runSteps(w.window, kGoldSteps);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("zakat.pdf"));
@@ -305,7 +305,7 @@ void DesktopActionsTest::printingGivesThePdfTheSameText()
 
 void DesktopActionsTest::contextMenusOfferCopyPrintAndHelp()
 {
-    OpenedWindow w(&frmzakat::Command2);
+    OpenedWindow w(&MainMenu::goldButton);
     runSteps(w.window, kGoldSteps);
     const QStringList windowItems = {"نسخ النتيجة", "طباعة", "مساعدة"};
     const QStringList labelItems = {"نسخ", "نسخ النتيجة", "طباعة", "مساعدة"};
@@ -338,7 +338,7 @@ void DesktopActionsTest::contextMenusOfferCopyPrintAndHelp()
 
 void DesktopActionsTest::aResultSelectedWithTheMouseIsCopiedWithCtrlC()
 {
-    OpenedWindow w(&frmzakat::Command2);
+    OpenedWindow w(&MainMenu::goldButton);
     runSteps(w.window, kGoldSteps);
     QLabel *value = w.label("Label11");
     const QImage unselected = value->grab().toImage();
@@ -366,14 +366,14 @@ void DesktopActionsTest::keysDoWhatBackAndExitDo_data()
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<bool>("menuStays");
     QTest::addColumn<bool>("windowStays");
-    QTest::newRow("Esc on a calculator") << &frmzakat::Command2 << QKeySequence(Qt::Key_Escape)
+    QTest::newRow("Esc on a calculator") << &MainMenu::goldButton << QKeySequence(Qt::Key_Escape)
                                          << true << false;
     QTest::newRow("Ctrl+W on a calculator")
-        << &frmzakat::Command1 << QKeySequence(Qt::CTRL | Qt::Key_W) << true << false;
+        << &MainMenu::livestockButton << QKeySequence(Qt::CTRL | Qt::Key_W) << true << false;
     QTest::newRow("Ctrl+Q on a calculator")
-        << &frmzakat::Command4 << QKeySequence(Qt::CTRL | Qt::Key_Q) << false << false;
+        << &MainMenu::cashButton << QKeySequence(Qt::CTRL | Qt::Key_Q) << false << false;
     QTest::newRow("Ctrl+W on the whole wealth")
-        << &frmzakat::Command7 << QKeySequence(Qt::CTRL | Qt::Key_W) << true << false;
+        << &MainMenu::wealthButton << QKeySequence(Qt::CTRL | Qt::Key_W) << true << false;
     QTest::newRow("Ctrl+Q on the menu") << MenuButton() << QKeySequence(Qt::CTRL | Qt::Key_Q)
                                         << false << false;
     QTest::newRow("Esc on the menu") << MenuButton() << QKeySequence(Qt::Key_Escape) << true
@@ -388,7 +388,7 @@ void DesktopActionsTest::keysDoWhatBackAndExitDo()
     QFETCH(bool, windowStays);
     OpenedWindow w(menuButton);
     if (menuButton) // the menu stays open underneath
-        press(w.menu->Command3);
+        press(w.menu->silverButton);
     const QString name = w.window->objectName();
     w.window->activateWindow();
     QTest::keySequence(keyTarget(w.window), key);
@@ -401,7 +401,7 @@ void DesktopActionsTest::keysDoWhatBackAndExitDo()
 
 void DesktopActionsTest::noKeyActsWhileAMessageBoxIsOpen()
 {
-    OpenedWindow w(&frmzakat::Command2);
+    OpenedWindow w(&MainMenu::goldButton);
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     w.boxes.whileOpen = [&] {
         for (const QKeySequence &key :
@@ -422,7 +422,7 @@ void DesktopActionsTest::noKeyActsWhileAMessageBoxIsOpen()
 
 void DesktopActionsTest::helpOpensBesideItsWindowWithoutBlockingIt()
 {
-    OpenedWindow w(&frmzakat::Command2);
+    OpenedWindow w(&MainMenu::goldButton);
     QTest::keyClick(keyTarget(w.window), Qt::Key_F1);
     const QList<QWidget *> helps = openWindows(QStringLiteral("help"));
     QCOMPARE(helps.size(), 1);
@@ -459,10 +459,10 @@ void DesktopActionsTest::helpOpensBesideItsWindowWithoutBlockingIt()
 void DesktopActionsTest::theContactLineOpensTheAboutBox()
 {
     OpenedWindow w;
-    QWidget *link = w.menu->Label4;
+    QWidget *link = w.menu->contactLink;
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
     QCOMPARE(accessible->role(), QAccessible::Link);
-    QCOMPARE(accessible->text(QAccessible::Name), w.menu->Label4->text());
+    QCOMPARE(accessible->text(QAccessible::Name), w.menu->contactLink->text());
 
     QMessageBox *about = nullptr;
     w.boxes.whileOpen = [&] {
@@ -480,13 +480,13 @@ void DesktopActionsTest::theContactLineOpensTheAboutBox()
     QVERIFY(clicked.first().text.contains(QStringLiteral("رخصة جنو العمومية العامة")));
     QVERIFY(clicked.first().text.contains(QStringLiteral("أهل العلم")));
     // It tells how to report a mistake, as the contact line promises.
-    QVERIFY(w.menu->Label4->text().contains(QStringLiteral("الإبلاغ عن خطأ")));
+    QVERIFY(w.menu->contactLink->text().contains(QStringLiteral("الإبلاغ عن خطأ")));
     QVERIFY(clicked.first().text.contains(QStringLiteral("reportbug zakat")));
     QCOMPARE(lines.last(), QStringLiteral("صدقة جارية"));
 
     // By keyboard: after the design's buttons, Tab reaches the link, Enter opens it.
-    w.menu->Command6->setFocus();
-    QTest::keyClick(w.menu->Command6, Qt::Key_Tab);
+    w.menu->exitButton->setFocus();
+    QTest::keyClick(w.menu->exitButton, Qt::Key_Tab);
     QTRY_COMPARE(QApplication::focusWidget(), link);
     QCOMPARE(w.boxes.during([&] { QTest::keyClick(link, Qt::Key_Return); }), clicked);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "tests/support/guitest.h"
 #include "tests/support/heard.h"
 #include "app/startup.h"
@@ -46,14 +46,14 @@ private:
 
 void EveryWindowTest::initTestCase()
 {
-    frmzakat *menu = showMainMenu();
+    MainMenu *menu = showMainMenu();
     m_windows << menu;
-    for (QAbstractButton *button : {static_cast<QAbstractButton *>(menu->Command1),
-                                    static_cast<QAbstractButton *>(menu->Command2),
-                                    static_cast<QAbstractButton *>(menu->Command3),
-                                    static_cast<QAbstractButton *>(menu->Command4),
-                                    static_cast<QAbstractButton *>(menu->Command5),
-                                    static_cast<QAbstractButton *>(menu->Command7)}) {
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(menu->livestockButton),
+                                    static_cast<QAbstractButton *>(menu->goldButton),
+                                    static_cast<QAbstractButton *>(menu->silverButton),
+                                    static_cast<QAbstractButton *>(menu->cashButton),
+                                    static_cast<QAbstractButton *>(menu->produceButton),
+                                    static_cast<QAbstractButton *>(menu->wealthButton)}) {
         const QSet<QWidget *> before(m_windows.begin(), m_windows.end());
         press(button);
         for (QWidget *window : QApplication::topLevelWidgets())
@@ -248,7 +248,7 @@ void EveryWindowTest::theLengthNoteCoversNoOtherText()
 
 void EveryWindowTest::theAboutBoxPassesTheSameChecks()
 {
-    auto *menu = qobject_cast<frmzakat *>(m_windows.first());
+    auto *menu = qobject_cast<MainMenu *>(m_windows.first());
     QVERIFY(menu);
     MessageBoxRecorder boxes;
     bool checked = false;
@@ -263,7 +263,7 @@ void EveryWindowTest::theAboutBoxPassesTheSameChecks()
         QCOMPARE(ok->text(), QStringLiteral("موافق"));
         checked = true;
     };
-    QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->Label4, Qt::LeftButton); }).size(), 1);
+    QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->contactLink, Qt::LeftButton); }).size(), 1);
     QVERIFY(checked);
 }
 

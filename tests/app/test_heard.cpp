@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "tests/support/guitest.h"
 #include "tests/support/heard.h"
 #include "app/startup.h"
@@ -22,7 +22,7 @@ private slots:
     void theWaysOfWritingTheAmountAreHeardWithTheirQuestion();
 };
 
-using MenuButton = CommandButton *frmzakat::*;
+using MenuButton = CommandButton *MainMenu::*;
 Q_DECLARE_METATYPE(MenuButton)
 
 void HeardTest::eachComputationIsOneSentence_data()
@@ -35,37 +35,37 @@ void HeardTest::eachComputationIsOneSentence_data()
     // A result shown, and what a screen reader calls it.
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("resultName");
-    QTest::newRow("gold due") << &frmzakat::Command2 << QStringList{"Text1", "100"}
+    QTest::newRow("gold due") << &MainMenu::goldButton << QStringList{"Text1", "100"}
                               << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب")
                               << "lbl11"
                               << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 2.5 جرام من الذهب");
     QTest::newRow("gold due and value")
-        << &frmzakat::Command2 << QStringList{"Text1", "100", "Text5", "250"}
+        << &MainMenu::goldButton << QStringList{"Text1", "100", "Text5", "250"}
         << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب، وقيمتها 625") << "Label14"
         << QStringLiteral("ريال أو جنيه: 625");
-    QTest::newRow("gold below the nisab") << &frmzakat::Command2 << QStringList{"Text1", "50"}
+    QTest::newRow("gold below the nisab") << &MainMenu::goldButton << QStringList{"Text1", "50"}
                                           << QStringLiteral("النصاب هو 85 جرام من الذهب")
                                           << "lbl11" << QStringLiteral("مقدار الزكاة الواجبة بالجرام");
-    QTest::newRow("silver due") << &frmzakat::Command3 << QStringList{"Text1", "1000"}
+    QTest::newRow("silver due") << &MainMenu::silverButton << QStringList{"Text1", "1000"}
                                 << QStringLiteral("مقدار الزكاة الواجبة 25 درهم فضة") << "lbl11"
                                 << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 25 درهم فضة");
-    QTest::newRow("cash due") << &frmzakat::Command4 << QStringList{"Text3", "10000"}
+    QTest::newRow("cash due") << &MainMenu::cashButton << QStringList{"Text3", "10000"}
                               << QStringLiteral("مقدار الزكاة الواجبة 250") << "Label4"
                               << QStringLiteral("الزكاة، ريال أو جنيه: 250");
-    QTest::newRow("cash too small") << &frmzakat::Command4 << QStringList{"Text3", "5"}
+    QTest::newRow("cash too small") << &MainMenu::cashButton << QStringList{"Text3", "5"}
                                     << QStringLiteral("لا زكاة في مبلغ أقل من 10") << "lbl3"
                                     << QStringLiteral("مقدار الزكاة الواجبة بنفس العملة");
-    QTest::newRow("camels") << &frmzakat::Command1 << QStringList{"Text1", "250"}
+    QTest::newRow("camels") << &MainMenu::livestockButton << QStringList{"Text1", "250"}
                             << QStringLiteral("في 250 من الإبل: 5 بنت لبون و 1 حقة") << "lbl14"
                             << QStringLiteral("الإبل، النوع 2: حقة");
-    QTest::newRow("sheep") << &frmzakat::Command1 << QStringList{"Text2", "50"}
+    QTest::newRow("sheep") << &MainMenu::livestockButton << QStringList{"Text2", "50"}
                            << QStringLiteral("في 50 من الغنم: 1 شاة") << "lbl2"
                            << QStringLiteral("الغنم، العدد 1: 1");
     QTest::newRow("cattle below the nisab")
-        << &frmzakat::Command1 << QStringList{"Text3", "20"}
+        << &MainMenu::livestockButton << QStringList{"Text3", "20"}
         << QStringLiteral("في 20 من البقر: لم تبلغ نصاب البقر وهو 30") << "lbl31"
         << QStringLiteral("البقر، النوع 1");
-    QTest::newRow("produce") << &frmzakat::Command5 << QStringList{"Text1", "100"}
+    QTest::newRow("produce") << &MainMenu::produceButton << QStringList{"Text1", "100"}
                              << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن")
                              << "lbl1"
                              << QStringLiteral("مقدار الزكاة الواجبة: 10 وحدة كيل أو وزن");
@@ -97,7 +97,7 @@ void HeardTest::eachComputationIsOneSentence()
 
 void HeardTest::aRefusedCharacterIsNotHeardButTheNoteIs()
 {
-    OpenedWindow w(&frmzakat::Command2); // gold: six characters in the quantity
+    OpenedWindow w(&MainMenu::goldButton); // gold: six characters in the quantity
     auto *quantity = static_cast<EntryField *>(w.field(QStringLiteral("Text1")));
     quantity->setFocus(Qt::TabFocusReason);
     HeardEvents heard;
@@ -110,7 +110,7 @@ void HeardTest::aRefusedCharacterIsNotHeardButTheNoteIs()
 
 void HeardTest::theWaysOfWritingTheAmountAreHeardWithTheirQuestion()
 {
-    OpenedWindow w(&frmzakat::Command4);
+    OpenedWindow w(&MainMenu::cashButton);
     const QString question = QStringLiteral("اختر إحدى الطريقتين لكتابة المبلغ");
     QCOMPARE(w.label(QStringLiteral("Label1(0)"))->text(), question);
     for (const QString &name : {QStringLiteral("Option1"), QStringLiteral("Option2")}) {

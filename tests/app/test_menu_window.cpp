@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "app/windowicon.h"
 #include "tests/support/guitest.h"
@@ -26,7 +26,7 @@ private slots:
 
 private:
     std::unique_ptr<OpenedWindow> m_open;
-    frmzakat *m_menu = nullptr;
+    MainMenu *m_menu = nullptr;
 };
 
 void MenuWindowTest::init()
@@ -48,10 +48,10 @@ void MenuWindowTest::showsItsDesign()
     QCOMPARE(m_menu->minimumSize(), m_menu->maximumSize());
     QCOMPARE(m_menu->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(m_menu->palette().color(QPalette::Window), QColor(0x40, 0x00, 0x00));
-    QCOMPARE(m_menu->Command1->geometry(), QRect(352, 80, 185, 49));
-    QCOMPARE(m_menu->Command1->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
-    QCOMPARE(m_menu->Label3->geometry(), QRect(0, 40, 353, 129));
-    QVERIFY(m_menu->Label3->wordWrap());
+    QCOMPARE(m_menu->livestockButton->geometry(), QRect(352, 80, 185, 49));
+    QCOMPARE(m_menu->livestockButton->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
+    QCOMPARE(m_menu->disclaimer->geometry(), QRect(0, 40, 353, 129));
+    QVERIFY(m_menu->disclaimer->wordWrap());
     // The two 16-colour images at their own sizes, the drawing at any other;
     // once the menu is on screen the icon offers the drawn sizes too (not on
     // Windows, which has no drawing and takes larger sizes from the
@@ -125,9 +125,9 @@ void MenuWindowTest::focusStartsOnTheFirstButtonAndTabRunsDown()
 
 void MenuWindowTest::opensEachWindowOnceAndBringsItForward()
 {
-    press(m_menu->Command2);
-    press(m_menu->Command3);
-    press(m_menu->Command2);
+    press(m_menu->goldButton);
+    press(m_menu->silverButton);
+    press(m_menu->goldButton);
     QCOMPARE(openWindows(QStringLiteral("frmzakat4")).size(), 1);
     QCOMPARE(openWindows(QStringLiteral("frmzakat3")).size(), 1);
     QVERIFY(m_menu->isVisible());
@@ -138,15 +138,15 @@ void MenuWindowTest::opensEachWindowOnceAndBringsItForward()
     QWidget *gold = openWindows(QStringLiteral("frmzakat4")).first();
     gold->showMinimized();
     QVERIFY(gold->isMinimized());
-    press(m_menu->Command2);
+    press(m_menu->goldButton);
     QVERIFY(!gold->isMinimized());
     QCOMPARE(openWindows(QStringLiteral("frmzakat4")), QList<QWidget *>{gold});
 }
 
 void MenuWindowTest::exitFromACalculatorClosesEveryWindow()
 {
-    press(m_menu->Command2);
-    press(m_menu->Command3);
+    press(m_menu->goldButton);
+    press(m_menu->silverButton);
     QWidget *silver = openWindows(QStringLiteral("frmzakat3")).first();
     press(silver->findChild<QAbstractButton *>(QStringLiteral("Command2")));
     for (const QString &name : QStringList{"frmzakat", "frmzakat3", "frmzakat4"})
@@ -155,15 +155,15 @@ void MenuWindowTest::exitFromACalculatorClosesEveryWindow()
 
 void MenuWindowTest::exitFromTheMenuClosesEveryWindow()
 {
-    press(m_menu->Command2);
-    press(m_menu->Command6);
+    press(m_menu->goldButton);
+    press(m_menu->exitButton);
     QVERIFY(openWindows(QStringLiteral("frmzakat")).isEmpty());
     QVERIFY(openWindows(QStringLiteral("frmzakat4")).isEmpty());
 }
 
 void MenuWindowTest::closingTheMenuLeavesACalculatorWorking()
 {
-    press(m_menu->Command2);
+    press(m_menu->goldButton);
     QPointer<QWidget> menu = m_menu;
     m_menu->close();
     QTRY_VERIFY(!menu);

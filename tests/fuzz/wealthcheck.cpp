@@ -15,17 +15,19 @@ QStringList faultsUnderCurrentLocale(const WealthEntries &entries)
 {
     QStringList faults;
     const WealthZakat zakat = wealthZakat(entries);
-    const QStringList results = {zakat.pureGold,  zakat.goldValue, zakat.pureSilver,
-                                 zakat.silverValue, zakat.netWealth, zakat.goldNisab,
-                                 zakat.silverNisab, zakat.due};
     if (zakat.problem != WealthProblem::None) {
         if (!zakat.entry)
             faults << QStringLiteral("a refusal names no entry");
-        for (const QString &result : results)
-            if (!result.isEmpty())
-                faults << QStringLiteral("a refusal shows a result: ") + result;
+        if (zakat.due != 0 || !wealthSentence(zakat).isEmpty())
+            faults << QStringLiteral("a refusal shows a result: ") + wealthSentence(zakat);
         return faults;
     }
+    const QString due = numberText(zakat.due);
+    const QString sentence = wealthSentence(zakat);
+    const QStringList results = {numberText(zakat.pureGold),   numberText(zakat.goldValue),
+                                 numberText(zakat.pureSilver), numberText(zakat.silverValue),
+                                 numberText(zakat.netWealth),  nisabText(zakat.goldNisab),
+                                 nisabText(zakat.silverNisab), due};
 
     for (const QString &result : results) {
         if (result == kNisabWithoutPrice)
@@ -42,18 +44,18 @@ QStringList faultsUnderCurrentLocale(const WealthEntries &entries)
     if (!faults.isEmpty())
         return faults;
 
-    const double net = *readNumber(zakat.netWealth);
-    const auto reaches = [&](const QString &nisab) {
-        return nisab != kNisabWithoutPrice && net > 0 && net >= *readNumber(nisab);
+    const double net = zakat.netWealth;
+    const auto reaches = [&](const std::optional<double> &nisab) {
+        return nisab && net > 0 && net >= *nisab;
     };
     const bool owed = reaches(zakat.goldNisab) || reaches(zakat.silverNisab);
-    if (owed && zakat.due != numberText(*readNumber(numberText(net / 40))))
+    if (owed && due != numberText(*readNumber(numberText(net / 40))))
         faults << QStringLiteral("the due %1 is not a quarter-tenth of %2")
-                      .arg(zakat.due, zakat.netWealth);
-    if (!owed && zakat.due != QLatin1String("0"))
-        faults << QStringLiteral("a due of %1 below every nisab").arg(zakat.due);
-    if (owed && !zakat.sentence.contains(zakat.due))
-        faults << QStringLiteral("the verdict does not show the due: ") + zakat.sentence;
+                      .arg(due, numberText(net));
+    if (!owed && due != QLatin1String("0"))
+        faults << QStringLiteral("a due of %1 below every nisab").arg(due);
+    if (owed && !sentence.contains(due))
+        faults << QStringLiteral("the verdict does not show the due: ") + sentence;
     return faults;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
-#include "livestock/frmzakat1.h"
+#include "app/mainmenu.h"
+#include "livestock/livestockwindow.h"
 #include "livestock/notespanel.h"
 #include "tests/support/guitest.h"
 #include "tests/support/texts.h"
@@ -122,13 +122,13 @@ private:
 
     // The livestock window never shows a message: any box fails the test.
     std::unique_ptr<OpenedWindow> m_open;
-    frmzakat *m_menu = nullptr;
+    MainMenu *m_menu = nullptr;
     QWidget *m_window = nullptr;
 };
 
 void LivestockWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&frmzakat::Command1);
+    m_open = std::make_unique<OpenedWindow>(&MainMenu::livestockButton);
     m_menu = m_open->menu;
     m_window = m_open->window;
 }
@@ -676,7 +676,7 @@ void LivestockWindowTest::backClosesTheWindowAndReopensItFresh()
     compute("Text1", "Command1", QStringLiteral("250"));
     compute("Text2", "Command2", QStringLiteral("250"));
     compute("Text3", "Command3", QStringLiteral("250"));
-    press(m_menu->Command1); // a second press brings the same window forward
+    press(m_menu->livestockButton); // a second press brings the same window forward
     QCOMPARE(openWindows(QStringLiteral("frmzakat1")), QList<QWidget *>{m_window});
     QCOMPARE(field("Text2")->text(), QStringLiteral("250"));
 

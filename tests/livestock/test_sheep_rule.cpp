@@ -30,13 +30,14 @@ std::int64_t nearestHead(std::int64_t whole, int quarters)
 // The empty text when x head give one sheep per full hundred of nearest.
 QString perHundredFault(double x, std::int64_t nearest)
 {
-    const auto row = sheepDue(x);
-    if (!row)
+    const auto due = sheepDue(x);
+    if (!due)
         return QStringLiteral("%1 head give no row").arg(x, 0, 'f', 2);
+    const DueRow row = sheepRow(*due);
     bool ok = false;
-    const std::int64_t sheep = row->count.toLongLong(&ok);
-    if (!ok || row->kind != kSheep || sheep * 100 > nearest || (sheep + 1) * 100 <= nearest)
-        return QStringLiteral("%1 head give \"%2\" \"%3\"").arg(x, 0, 'f', 2).arg(row->count, row->kind);
+    const std::int64_t sheep = row.count.toLongLong(&ok);
+    if (!ok || row.kind != kSheep || sheep * 100 > nearest || (sheep + 1) * 100 <= nearest)
+        return QStringLiteral("%1 head give \"%2\" \"%3\"").arg(x, 0, 'f', 2).arg(row.count, row.kind);
     return QString();
 }
 
@@ -87,11 +88,9 @@ void SheepRuleTest::neverFewerForALargerFlock()
     // Across the fixed bands and into the rule, the due only ever grows.
     std::int64_t before = 0;
     for (int quarters = 0; quarters <= 4 * 20000; ++quarters) {
-        const auto row = sheepDue(quarters / 4.0);
-        QVERIFY(row.has_value());
-        bool ok = false;
-        const std::int64_t sheep = row->count.toLongLong(&ok);
-        const std::int64_t due = ok ? sheep : 0; // "صفر" below the nisab
+        const auto sheep = sheepDue(quarters / 4.0);
+        QVERIFY(sheep.has_value());
+        const std::int64_t due = *sheep;
         QVERIFY2(due >= before, qPrintable(QString::number(quarters / 4.0)));
         before = due;
     }

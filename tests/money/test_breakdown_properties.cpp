@@ -102,7 +102,8 @@ QString breakdownFault(const QString &amount)
 {
     if (numberText(readNumber(amount).value_or(0)) != amount)
         return QStringLiteral("%1 is not number text").arg(amount);
-    const auto parts = breakDownAmount(amount);
+    const auto split = breakDownAmount(*readNumber(amount));
+    const auto parts = split ? std::optional(breakdownTexts(*split)) : std::nullopt;
     if (!parts)
         return QStringLiteral("%1 gives no breakdown").arg(amount);
     const auto written = exactValue(amount);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 #include "tests/support/texts.h"
@@ -118,13 +118,13 @@ private:
     }
 
     std::unique_ptr<OpenedWindow> m_open;
-    frmzakat *m_menu = nullptr;
+    MainMenu *m_menu = nullptr;
     QWidget *m_window = nullptr;
 };
 
 void CashWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&frmzakat::Command4);
+    m_open = std::make_unique<OpenedWindow>(&MainMenu::cashButton);
     m_menu = m_open->menu;
     m_window = m_open->window;
     QTRY_COMPARE(QApplication::activeWindow(), m_window);
@@ -723,7 +723,7 @@ void CashWindowTest::backClosesTheWindowAndReopensItFresh()
     QVERIFY(openWindows(QStringLiteral("frmzakat2")).isEmpty());
     QTRY_VERIFY(!closed);
 
-    press(m_menu->Command4);
+    press(m_menu->cashButton);
     const auto reopened = openWindows(QStringLiteral("frmzakat2"));
     QCOMPARE(reopened.size(), 1);
     m_window = reopened.first();
@@ -735,7 +735,7 @@ void CashWindowTest::backClosesTheWindowAndReopensItFresh()
     QCOMPARE(boxes(), (QStringList{"0", "0", "0", "0"}));
     QCOMPARE(label("Label17")->text(), QStringLiteral("0"));
 
-    press(m_menu->Command4); // a second press brings the same window forward
+    press(m_menu->cashButton); // a second press brings the same window forward
     QCOMPARE(openWindows(QStringLiteral("frmzakat2")), QList<QWidget *>{m_window});
 }
 

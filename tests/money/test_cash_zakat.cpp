@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
+#include "core/numbers.h"
 #include "money/cashzakat.h"
 
 #include <QTest>
@@ -59,7 +60,7 @@ void CashZakatTest::judgesTheAmount()
     QFETCH(QString, due);
     const CashDue result = cashZakatDue(amount);
     QCOMPARE(result.verdict, verdict);
-    QCOMPARE(result.due, due);
+    QCOMPARE(verdict == CashVerdict::Due ? numberText(result.due) : QString(), due);
 }
 
 void CashZakatTest::addsTheFourParts_data()
@@ -145,7 +146,7 @@ void CashZakatTest::valuesTheMetalNisab()
     const auto result = nisabValue(price, units);
     QCOMPARE(result.has_value(), numeric);
     if (numeric)
-        QCOMPARE(*result, value);
+        QCOMPARE(numberText(*result), value);
 }
 
 void CashZakatTest::takesTheLowerNisab_data()
@@ -169,10 +170,7 @@ void CashZakatTest::takesTheLowerNisab()
     QFETCH(QString, gold);
     QFETCH(QString, silver);
     QFETCH(QString, nisab);
-    const auto result = lowerNisab(gold, silver);
-    QVERIFY(result.has_value());
-    QCOMPARE(*result, nisab);
-    QVERIFY(!lowerNisab(QStringLiteral("abc"), silver).has_value());
+    QCOMPARE(numberText(lowerNisab(*readNumber(gold), *readNumber(silver))), nisab);
 }
 
 QTEST_APPLESS_MAIN(CashZakatTest)

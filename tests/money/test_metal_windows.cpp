@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 #include "tests/support/texts.h"
@@ -15,7 +15,7 @@
 namespace {
 
 struct Metal {
-    CommandButton *frmzakat::*menuButton;
+    CommandButton *MainMenu::*menuButton;
     QString window;
     QString caption;
     Qt::LayoutDirection direction;
@@ -38,7 +38,7 @@ struct Metal {
 };
 
 const Metal kGold{
-    &frmzakat::Command2, QStringLiteral("frmzakat4"), QStringLiteral("زكاة الذهب"), Qt::LeftToRight,
+    &MainMenu::goldButton, QStringLiteral("frmzakat4"), QStringLiteral("زكاة الذهب"), Qt::LeftToRight,
     QStringLiteral("اكتب مقدار كمية الذهب"), QStringLiteral("زكـــاة الذهب"),
     QStringLiteral("كمية الذهب بالجرام"), QStringLiteral("ثمن الجرام بالعملة "),
     QStringLiteral("جرام من الذهب"), QStringLiteral("1- نصاب الذهب هو 20 مثقالا وهو = 85  جرام"),
@@ -48,7 +48,7 @@ const Metal kGold{
     Expected::kGoldOutOfRange};
 
 const Metal kSilver{
-    &frmzakat::Command3, QStringLiteral("frmzakat3"), QStringLiteral("زكاة الفضة"),
+    &MainMenu::silverButton, QStringLiteral("frmzakat3"), QStringLiteral("زكاة الفضة"),
     Qt::RightToLeft, QStringLiteral("اكتب كمية الفضة بالدرهم"), QStringLiteral("زكــاة الفضة"),
     QStringLiteral("كمية الفضة  بالدرهم"), QStringLiteral("ثمن الدرهم بالعملة "),
     QStringLiteral("درهم فضة"), QStringLiteral("1- نصاب الفضة هو 200 درهم"),

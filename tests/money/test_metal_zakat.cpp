@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
+#include "core/numbers.h"
 #include "money/metalzakat.h"
 
 #include <QTest>
@@ -57,7 +58,7 @@ void MetalZakatTest::judgesTheQuantity()
     QFETCH(QString, due);
     const MetalDue result = metalZakatDue(quantity, gold ? kGoldRules : kSilverRules);
     QCOMPARE(result.verdict, verdict);
-    QCOMPARE(result.due, due);
+    QCOMPARE(verdict == QuantityVerdict::Due ? numberText(result.due) : QString(), due);
 }
 
 void MetalZakatTest::valuesTheDue_data()
@@ -95,9 +96,10 @@ void MetalZakatTest::valuesTheDue()
     QFETCH(QString, price);
     QFETCH(ValueVerdict, verdict);
     QFETCH(QString, value);
-    const MetalValue result = metalValue(due, price);
+    const MetalValue result = metalValue(readNumber(due), price);
     QCOMPARE(result.verdict, verdict);
-    QCOMPARE(result.value, value);
+    const bool shown = verdict == ValueVerdict::Split || verdict == ValueVerdict::OutOfRange;
+    QCOMPARE(shown ? numberText(result.value) : QString(), value);
 }
 
 QTEST_APPLESS_MAIN(MetalZakatTest)

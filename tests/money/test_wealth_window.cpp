@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 #include "tests/support/heard.h"
@@ -34,7 +34,7 @@ const QString kPlaceholder = QStringLiteral(".....");
 
 void WealthWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&frmzakat::Command7);
+    m_open = std::make_unique<OpenedWindow>(&MainMenu::wealthButton);
 }
 
 void WealthWindowTest::cleanup()

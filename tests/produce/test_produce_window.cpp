@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 #include "tests/support/texts.h"
@@ -81,13 +81,13 @@ private:
     }
 
     std::unique_ptr<OpenedWindow> m_open;
-    frmzakat *m_menu = nullptr;
+    MainMenu *m_menu = nullptr;
     QWidget *m_window = nullptr;
 };
 
 void ProduceWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&frmzakat::Command5);
+    m_open = std::make_unique<OpenedWindow>(&MainMenu::produceButton);
     m_menu = m_open->menu;
     m_window = m_open->window;
 }
@@ -411,7 +411,7 @@ void ProduceWindowTest::clickingTheEntrySelectsItsText()
 void ProduceWindowTest::menuOpensTheWindowOnlyOnce()
 {
     typeInto(entry(), QStringLiteral("1000"));
-    press(m_menu->Command5);
+    press(m_menu->produceButton);
     QCOMPARE(openWindows(QStringLiteral("frmzakat5")), QList<QWidget *>{m_window});
     QCOMPARE(entry()->text(), QStringLiteral("1000"));
 }

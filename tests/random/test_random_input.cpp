@@ -3,7 +3,7 @@
 
 #include "livestock/camels.h"
 #include "livestock/cattle.h"
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "tests/support/guitest.h"
 #include "tests/support/texts.h"
 #include "core/numbers.h"
@@ -116,11 +116,11 @@ QSet<QString> scheduleTexts()
     addRow(sheepReset());
     for (int count = -1; count <= 2000; ++count) {
         if (const auto camels = camelsDue(count))
-            addHerd(*camels);
+            addHerd(herdRows(*camels));
         if (const auto cattle = cattleDue(count))
-            addHerd(*cattle);
+            addHerd(herdRows(*cattle));
         if (const auto sheep = sheepDue(count))
-            addRow(*sheep);
+            addRow(sheepRow(*sheep));
     }
     return texts;
 }
@@ -388,7 +388,7 @@ private:
     bool pressStep(Window &window); // true when the button pressed was Back
 
     std::mt19937 m_random;
-    frmzakat *m_menu = nullptr;
+    MainMenu *m_menu = nullptr;
     MessageBoxRecorder *m_boxes = nullptr;
     QSet<QString> m_menuTexts;
     // The text each field last got from the user (typed, or written by the
@@ -460,9 +460,9 @@ void RandomInputTest::checkerRefusesWhatNoWindowMayShow()
 
 void RandomInputTest::open(const WindowPlan &plan, Window &window)
 {
-    CommandButton *buttons[] = {m_menu->Command1, m_menu->Command2, m_menu->Command3,
-                                m_menu->Command4, m_menu->Command5, nullptr /* Exit */,
-                                m_menu->Command7};
+    CommandButton *buttons[] = {m_menu->livestockButton, m_menu->goldButton, m_menu->silverButton,
+                                m_menu->cashButton, m_menu->produceButton, nullptr /* Exit */,
+                                m_menu->wealthButton};
     press(buttons[plan.menuButton - 1]);
     const QList<QWidget *> opened = openWindows(plan.name);
     window = Window();

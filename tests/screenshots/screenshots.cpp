@@ -7,7 +7,7 @@
 // folder, it also compares each picture with the one of the same name there
 // (the pictures in the README) and fails when they no longer look alike.
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 
@@ -173,7 +173,7 @@ bool pictureContextMenu(QWidget *window, const QString &fieldName, QPixmap &pict
     return true;
 }
 
-bool shoot(const Scene &scene, frmzakat *menu, const QDir &folder)
+bool shoot(const Scene &scene, MainMenu *menu, const QDir &folder)
 {
     QWidget *window = menu;
     if (!scene.menuButton.isEmpty()) {
@@ -241,7 +241,7 @@ int main(int argc, char *argv[])
     if (!folder.mkpath(target) || !folder.cd(target))
         return 1;
     MessageBoxRecorder boxes(MessageBoxRecorder::RecordEvery); // no box is expected; a stray one is dismissed and reported
-    frmzakat *menu = showMainMenu();
+    MainMenu *menu = showMainMenu();
     const QString references = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     int failures = 0;
     for (const Scene &scene : scenes()) {

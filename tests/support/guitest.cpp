@@ -3,7 +3,7 @@
 
 #include "tests/support/guitest.h"
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 
 #include <QPointer>
@@ -138,7 +138,7 @@ QList<QWidget *> openWindows(const QString &name)
     return found;
 }
 
-OpenedWindow::OpenedWindow(CommandButton *frmzakat::*menuButton) : m_menuButton(menuButton)
+OpenedWindow::OpenedWindow(CommandButton *MainMenu::*menuButton) : m_menuButton(menuButton)
 {
     menu = showMainMenu();
     window = menu;

@@ -19,7 +19,7 @@
 #include <type_traits>
 
 class CommandButton;
-class frmzakat;
+class MainMenu;
 
 // A message box as the user saw it.
 struct SeenBox {
@@ -93,7 +93,7 @@ T *control(QWidget *window, const QString &name)
 class OpenedWindow {
 public:
     // The menu alone, or the menu and the window its button opens.
-    explicit OpenedWindow(CommandButton *frmzakat::*menuButton = nullptr);
+    explicit OpenedWindow(CommandButton *MainMenu::*menuButton = nullptr);
     ~OpenedWindow();
     OpenedWindow(const OpenedWindow &) = delete;
     OpenedWindow &operator=(const OpenedWindow &) = delete;
@@ -102,7 +102,7 @@ public:
     QWidget *reopen();
 
     MessageBoxRecorder boxes;
-    frmzakat *menu = nullptr;
+    MainMenu *menu = nullptr;
     QWidget *window = nullptr; // the calculator, or the menu when opened alone
 
     QLabel *label(const QString &name) const { return control<QLabel>(window, name); }
@@ -114,7 +114,7 @@ public:
     QRadioButton *option(const QString &name) const { return control<QRadioButton>(window, name); }
 
 private:
-    CommandButton *frmzakat::*m_menuButton;
+    CommandButton *MainMenu::*m_menuButton;
 };
 
 // Whether the text holds a Latin letter: no text on screen should.

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
-#include "ui/designtext.h"
 #include "ui/look.h"
 #include "ui/shapes.h"
 
@@ -30,23 +29,21 @@ private slots:
     void textsKeepClearOfTableLines_data();
     void textsKeepClearOfTableLines();
     void warningsAndContextMenusAreInArabic();
-    void textIsDrawnAsQtDrawsIt_data();
-    void textIsDrawnAsQtDrawsIt();
 };
 
 namespace {
 
-using MenuButton = CommandButton *frmzakat::*;
+using MenuButton = CommandButton *MainMenu::*;
 
 MenuButton menuButtonOf(const QString &window)
 {
     static const QHash<QString, MenuButton> buttons = {
-        {QStringLiteral("frmzakat1"), &frmzakat::Command1},
-        {QStringLiteral("frmzakat4"), &frmzakat::Command2},
-        {QStringLiteral("frmzakat3"), &frmzakat::Command3},
-        {QStringLiteral("frmzakat2"), &frmzakat::Command4},
-        {QStringLiteral("frmzakat5"), &frmzakat::Command5},
-        {QStringLiteral("frmzakat6"), &frmzakat::Command7}};
+        {QStringLiteral("frmzakat1"), &MainMenu::livestockButton},
+        {QStringLiteral("frmzakat4"), &MainMenu::goldButton},
+        {QStringLiteral("frmzakat3"), &MainMenu::silverButton},
+        {QStringLiteral("frmzakat2"), &MainMenu::cashButton},
+        {QStringLiteral("frmzakat5"), &MainMenu::produceButton},
+        {QStringLiteral("frmzakat6"), &MainMenu::wealthButton}};
     return buttons.value(window, nullptr); // none: the menu itself
 }
 
@@ -276,7 +273,7 @@ void LookTest::textsKeepClearOfTableLines()
 
 void LookTest::warningsAndContextMenusAreInArabic()
 {
-    OpenedWindow w(&frmzakat::Command2);
+    OpenedWindow w(&MainMenu::goldButton);
     QString okText;
     w.boxes.whileOpen = [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -302,91 +299,6 @@ void LookTest::warningsAndContextMenusAreInArabic()
         }
     }
     QVERIFY(entries >= 6); // undo, redo, cut, copy, paste, delete, select all
-}
-
-// The windows draw their texts their own way where Qt's would first sort the
-// installed fonts (ui::drawText), and in the first face alone where it has
-// every character (fontForText): both must put every pixel where Qt does.
-void LookTest::textIsDrawnAsQtDrawsIt_data()
-{
-    QTest::addColumn<QString>("face");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("rightToLeft");
-    QTest::addColumn<QSize>("room");
-    QTest::addColumn<bool>("laidOutHere");
-    QTest::addColumn<bool>("firstFaceAlone");
-
-    const QString notes = QStringLiteral(
-        "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا");
-    const int wrapRight = int(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop) | Qt::TextWordWrap;
-    const int wrapLeft = int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop) | Qt::TextWordWrap;
-    const int centred = int(Qt::AlignCenter) | Qt::TextSingleLine;
-    const int centredWrap = int(Qt::AlignHCenter | Qt::AlignTop) | Qt::TextWordWrap;
-    const QString serif = QString::fromLatin1(Face::TimesNewRoman);
-    const QString sans = QString::fromLatin1(Face::Arial);
-    const QString arabic = QString::fromLatin1(Face::SimplifiedArabic);
-    // A face whose first stand-in is not installed: the font's metrics are
-    // then another face's.
-    const QString missing = QStringLiteral("Missing Design Face");
-    QFont::insertSubstitutions(missing, {QStringLiteral("No Such Face"), QStringLiteral("Liberation Serif")});
-    // clang-format off
-    QTest::newRow("button") << serif << 0 << QStringLiteral("زكــاة  سائمة الانعام") << centred << true << QSize(185, 49) << true << false;
-    QTest::newRow("title, wrapped") << sans << 0 << QStringLiteral("حساب الزكاة") << centredWrap << true << QSize(281, 73) << true << false;
-    QTest::newRow("notes, left") << serif << 0 << notes << wrapLeft << true << QSize(300, 200) << true << false;
-    QTest::newRow("notes, cut at the bottom") << serif << 0 << notes << centredWrap << true << QSize(300, 40) << true << false;
-    QTest::newRow("notes, right: left to Qt") << serif << 0 << notes << wrapRight << true << QSize(300, 200) << false << false;
-    QTest::newRow("lines and tabs") << serif << 0 << QStringLiteral("السطر\tالأول\nالثاني\r") << int(Qt::AlignCenter) << true << QSize(200, 120) << true << false;
-    QTest::newRow("on one line") << serif << 0 << QStringLiteral("سطر\nواحد") << centred << true << QSize(200, 40) << true << false;
-    QTest::newRow("blanks at both ends") << serif << 0 << QStringLiteral("  نص  ") << int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter) << true << QSize(120, 40) << true << false;
-    QTest::newRow("mixed, left to right") << sans << 0 << QStringLiteral("2.5% of 1000 ريال") << int(Qt::AlignRight | Qt::AlignBottom) << false << QSize(260, 60) << true << false;
-    QTest::newRow("justified: left to Qt") << serif << 0 << notes << (int(Qt::AlignJustify) | Qt::TextWordWrap) << true << QSize(300, 200) << false << false;
-    QTest::newRow("first face missing: left to Qt") << missing << 0 << QStringLiteral("one\ntwo\nthree") << int(Qt::AlignCenter) << false << QSize(200, 120) << false << false;
-    QTest::newRow("underlined: left to Qt") << serif << int(Underlined) << QStringLiteral("زكاة") << centred << true << QSize(100, 40) << false << false;
-    QTest::newRow("Arabic face, Arabic text") << arabic << int(Bold) << notes << centredWrap << true << QSize(300, 200) << true << true;
-    QTest::newRow("Arabic face, Latin text") << arabic << int(Bold) << QStringLiteral("Zakat") << centred << true << QSize(120, 40) << true << false;
-    // clang-format on
-}
-
-void LookTest::textIsDrawnAsQtDrawsIt()
-{
-    QFETCH(QString, face);
-    QFETCH(int, style);
-    QFETCH(QString, text);
-    QFETCH(int, flags);
-    QFETCH(bool, rightToLeft);
-    QFETCH(QSize, room);
-    QFETCH(bool, laidOutHere);
-    QFETCH(bool, firstFaceAlone);
-
-    const QFont font = designFont(face.toLatin1().constData(), 14.25, style);
-    // Where the design faces are installed (Windows) a font is that face
-    // alone, which Qt draws.
-    const bool substituted = font.families().size() > 1;
-    const QRect bounds(QPoint(10, 10), room);
-    auto draw = [&](const QFont &drawnIn, const std::function<void(QPainter &)> &drawing) {
-        QImage image(room + QSize(20, 20), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setFont(drawnIn);
-        painter.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        painter.setPen(Qt::black);
-        drawing(painter);
-        return image;
-    };
-    const QImage byQt = draw(font, [&](QPainter &p) { p.drawText(bounds, flags, text); });
-    bool drawnHere = false;
-    const QImage ours = draw(font, [&](QPainter &p) { drawnHere = ui::drawText(p, bounds, flags, text); });
-    QCOMPARE(drawnHere, laidOutHere && substituted);
-    QVERIFY(byQt != QImage(byQt.size(), byQt.format())); // something was drawn
-    QCOMPARE(ours, byQt);
-    QCOMPARE(ui::textBounds(font, bounds, flags, text), QFontMetrics(font).boundingRect(bounds, flags, text));
-
-    const QFont alone = fontForText(font, text);
-    if (substituted && QFontDatabase::families().contains(font.families().constFirst()))
-        QCOMPARE(alone.families().size() == 1, firstFaceAlone);
-    QCOMPARE(draw(alone, [&](QPainter &p) { p.drawText(bounds, flags, text); }), byQt);
 }
 
 ZAKAT_GUI_TEST_MAIN(LookTest)

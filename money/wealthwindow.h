@@ -4,6 +4,7 @@
 #pragma once
 
 #include "money/breakdownview.h"
+#include "ui/window.h"
 #include "money/wealthzakat.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
@@ -12,20 +13,23 @@
 
 #include <QList>
 
+#include <optional>
+
 // The whole-wealth window: cash, trade goods, money owed to the household,
 // gold by karat and silver by fineness, added by value less the debts due
 // now, weighed against the nisab of gold and of silver at today's prices;
-// the quarter-tenth due with its breakdown.
-class frmzakat6 : public QWidget {
+// the quarter-tenth due with its breakdown. Its controls are named for what
+// they are, and so are their objectNames.
+class WealthWindow : public DesignWindow {
     Q_OBJECT
 public:
-    frmzakat6();
+    WealthWindow();
 
     // Larger than the other calculators, to hold every kind of wealth.
     static constexpr QSize kDesignTwips{13200, 9600};
 
-    void compute_Click();  // "احسب"
-    void entry_Change();   // any edit empties the results
+    void compute();        // "احسب"
+    void entryChanged();   // any edit empties the results
 
     // What the window shows of its computation, for copying and printing.
     ComputationSummary summary() const;
@@ -43,40 +47,36 @@ public:
     EntryField *silver925;
     EntryField *silverPrice;
     EntryField *debts;
-    CommandButton *compute;
+    CommandButton *computeButton;
 
-    DesignLabel *pureGold;
-    DesignLabel *goldValue;
-    DesignLabel *pureSilver;
-    DesignLabel *silverValue;
-    DesignLabel *netWealth;
-    DesignLabel *goldNisab;
-    DesignLabel *silverNisab;
     DesignLabel *verdict;
     DesignLabel *due;
+    BreakdownView breakdown;
     DesignLabel *unsplitNote; // shown when the due is too large to split
 
-    CommandButton *back;
-    CommandButton *exit;
+    CommandButton *backButton;
+    CommandButton *exitButton;
 
 private:
     struct Entry {
         EntryField *field;
-        DesignLabel *caption;
+        QString caption;
         WealthEntry entry;
     };
+    // A result row: its value label, its caption, and how it reads a result.
     struct Result {
         DesignLabel *value;
-        DesignLabel *caption; // with the unit
+        QString caption; // with the unit
+        QString (*text)(const WealthZakat &);
+        bool metal; // left out of the summary while there is none of it
     };
 
-    EntryField *fieldOf(WealthEntry entry) const;
-    DesignLabel *captionOf(const EntryField *field) const;
+    const Entry &entryOf(WealthEntry entry) const;
     void showResult(const Result &result, const QString &text);
-    void nameBreakdownCells();
+    void nameBreakdownBoxes();
 
     QList<Entry> m_entries;
     QList<Result> m_results;
-    DesignLabel *m_heading;
-    BreakdownControls m_breakdown;
+    std::optional<WealthZakat> m_zakat; // the last computation, while its entries stand
+    std::optional<Breakdown> m_split;
 };

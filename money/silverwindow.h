@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "money/metalscreen.h"
+#include "money/metalwindow.h"
 
 // The silver window: the quarter-tenth due on a quantity of silver in dirhams,
 // from the nisab of 200 dirhams, and its value in money.
-class frmzakat3 : public MetalScreen {
+class SilverWindow : public MetalWindow {
     Q_OBJECT
 public:
-    frmzakat3();
+    SilverWindow();
 };

@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "money/metalscreen.h"
+#include "money/metalwindow.h"
 
 // The gold window: the quarter-tenth due on a weight of gold in grams, from
 // the nisab of 85 grams, and its value in money.
-class frmzakat4 : public MetalScreen {
+class GoldWindow : public MetalWindow {
     Q_OBJECT
 public:
-    frmzakat4();
+    GoldWindow();
 };

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "app/mainmenu.h"
+
+#include "app/about.h"
+#include "livestock/livestockwindow.h"
+#include "money/cashwindow.h"
+#include "money/goldwindow.h"
+#include "money/silverwindow.h"
+#include "money/wealthwindow.h"
+#include "produce/producewindow.h"
+#include "ui/calculator.h"
+#include "ui/desktopactions.h"
+#include "ui/look.h"
+#include "ui/summary.h"
+#include "ui/window.h"
+
+#include <QAction>
+
+namespace {
+const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
+const QString kDisclaimer = QStringLiteral(
+    "هذه النسخة تجريبية مازالت تحتاج إلى اختبار أهل العلم       ورجاء من الاخوة الابلاغ عن أي خطا  حتى نقوم بتصحيحه مشكورين");
+const QString kCredit = QStringLiteral("صدقة جارية");
+// It opens the about box, which tells how to report a mistake.
+const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم: طريقة الإبلاغ عن خطأ هنا");
+const QString kAboutText = QStringLiteral("عن البرنامج");
+const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
+} // namespace
+
+MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
+{
+    const DesignScale &at = scale();
+    const QFont windowFont = at.font(Face::TimesNewRoman, 14.25);
+    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, at.size(10890, 8370),
+                Colour::MenuMaroon, true, windowFont);
+
+    const QFont disclaimerFont = at.font(Face::SimplifiedArabic, 14.25, Bold);
+    title = new DesignLabel(this, QStringLiteral("Label1"), kProgramName,
+                            at.rect(6480, 120, 4215, 1095), at.font(Face::Arial, 24),
+                            Colour::White, Align::Centre);
+    disclaimer = new DesignLabel(this, QStringLiteral("Label3"), kDisclaimer,
+                                 at.rect(0, 600, 5295, 1935), disclaimerFont, Colour::White,
+                                 Align::Centre);
+    credit = new DesignLabel(this, QStringLiteral("Label2"), kCredit, at.rect(480, 5640, 4215, 855),
+                             at.font(Face::SimplifiedArabic, 24, Bold), Colour::White,
+                             Align::Centre);
+    contactLink = new LinkLabel(this, QStringLiteral("Label4"), kContact,
+                                at.rect(780, 2760, 3615, 1215), disclaimerFont, Colour::White,
+                                Align::Centre);
+    contactLink->setAccessibleDescription(kAboutDescription);
+    contactLink->setHandler([this] { showAbout(this, kCredit); });
+
+    auto button = [&](const char *name, const QString &text, int top) {
+        return new CommandButton(this, QString::fromLatin1(name), text,
+                                 at.rect(5280, top, 2775, 735), windowFont, Colour::MenuPink);
+    };
+    livestockButton = button("Command1", QStringLiteral("زكــاة  سائمة الانعام"), 1200);
+    goldButton = button("Command2", QStringLiteral("زكـاة الذهب"), 2040);
+    silverButton = button("Command3", QStringLiteral("زكــاة الفضة"), 2880);
+    cashButton = button("Command4", QStringLiteral("النقد وعروض التجارة"), 3720);
+    produceButton = button("Command5", QStringLiteral("الخارج من الارض"), 4560);
+    exitButton = button("Command6", kExitText, 5760);
+    // The whole-wealth window came after the design: its button goes below
+    // the design's, which keep their places, and the window grows to hold it.
+    wealthButton = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 6600);
+    livestockButton->setHandler([this] { openLivestock(); });
+    goldButton->setHandler([this] { openGold(); });
+    silverButton->setHandler([this] { openSilver(); });
+    cashButton->setHandler([this] { openCash(); });
+    produceButton->setHandler([this] { openProduce(); });
+    exitButton->setHandler([this] { exit(); });
+    wealthButton->setHandler([this] { openWealth(); });
+
+    applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
+                       QStringLiteral("Command3"), QStringLiteral("Command4"),
+                       QStringLiteral("Command5"), QStringLiteral("Command7"),
+                       QStringLiteral("Command6")});
+    // The link comes after the design's own tab order.
+    QWidget::setTabOrder(exitButton, contactLink);
+
+    auto *about = new QAction(kAboutText, this);
+    connect(about, &QAction::triggered, this, [this] { contactLink->open(); });
+    addProgramActions(this, [this] { exit(); }, {about});
+}
+
+void MainMenu::openLivestock()
+{
+    openWindow(m_livestock);
+}
+
+void MainMenu::openGold()
+{
+    openWindow(m_gold);
+}
+
+void MainMenu::openSilver()
+{
+    openWindow(m_silver);
+}
+
+void MainMenu::openCash()
+{
+    openWindow(m_cash);
+}
+
+void MainMenu::openProduce()
+{
+    openWindow(m_produce);
+}
+
+void MainMenu::exit()
+{
+    exitProgram();
+}
+
+void MainMenu::openWealth()
+{
+    openWindow(m_wealth);
+}

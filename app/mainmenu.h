@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#pragma once
+
+#include "ui/buttons.h"
+#include "ui/designlabel.h"
+#include "ui/linklabel.h"
+#include "ui/window.h"
+
+#include <QPointer>
+
+class CashWindow;
+class GoldWindow;
+class LivestockWindow;
+class ProduceWindow;
+class SilverWindow;
+class WealthWindow;
+
+// The main menu: one button per calculator window and one to end the program.
+//
+// Design names:
+//   Label1 title        Label3 disclaimer      Label2 credit        Label4 contactLink
+//   Command1 livestockButton   Command2 goldButton   Command3 silverButton
+//   Command4 cashButton        Command5 produceButton   Command7 wealthButton
+//   Command6 exitButton
+class MainMenu : public DesignWindow {
+    Q_OBJECT
+public:
+    MainMenu();
+
+    void openLivestock();
+    void openGold();
+    void openSilver();
+    void openCash();
+    void openProduce();
+    void openWealth();
+    void exit();
+
+    DesignLabel *title;
+    DesignLabel *disclaimer;
+    DesignLabel *credit;
+    LinkLabel *contactLink; // opens the about box
+    CommandButton *livestockButton;
+    CommandButton *goldButton;
+    CommandButton *silverButton;
+    CommandButton *cashButton;
+    CommandButton *produceButton;
+    CommandButton *exitButton;
+    CommandButton *wealthButton; // the whole wealth, below the design's buttons
+
+private:
+    // One window of each kind at most; empty until first opened or once closed.
+    QPointer<LivestockWindow> m_livestock;
+    QPointer<GoldWindow> m_gold;
+    QPointer<CashWindow> m_cash;
+    QPointer<ProduceWindow> m_produce;
+    QPointer<SilverWindow> m_silver;
+    QPointer<WealthWindow> m_wealth;
+};
