@@ -76,13 +76,18 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
 
 } // namespace
 
+void installAccessibleFactory(QAccessible::InterfaceFactory factory)
+{
+    static QList<QAccessible::InterfaceFactory> installed;
+    if (installed.contains(factory))
+        return;
+    installed.append(factory);
+    QAccessible::installFactory(factory);
+}
+
 void setAccessibleRole(QWidget *window, QAccessible::Role role)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(windowAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installAccessibleFactory(windowAccessible);
     window->setProperty(kRoleProperty, int(role));
 }
 

@@ -11,6 +11,10 @@ class QWidget;
 
 namespace ui {
 
+// Installs a factory of accessible interfaces, once however often a control
+// asks for it: each kind of control installs its own on first use.
+void installAccessibleFactory(QAccessible::InterfaceFactory factory);
+
 // What a window is to assistive technology: a frame (QAccessible::Window) for
 // the menu and the calculators, a dialog for the panels and help that belong
 // to one of them. Its name is its accessible name, or else its title, cleaned

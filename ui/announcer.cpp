@@ -3,6 +3,8 @@
 
 #include "ui/announcer.h"
 
+#include "ui/accessible.h"
+
 #include "ui/summary.h"
 
 #include <QAccessible>
@@ -85,11 +87,7 @@ Announcement *announcementOf(const QWidget *window)
 
 void announce(QWidget *window, const QString &sentence)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(announcementAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    ui::installAccessibleFactory(announcementAccessible);
     if (!window)
         return;
     delete announcementOf(window);

@@ -3,6 +3,7 @@
 
 #include "ui/designlabel.h"
 
+#include "ui/accessible.h"
 #include "ui/announcer.h"
 #include "ui/look.h"
 #include "ui/summary.h"
@@ -44,11 +45,7 @@ DesignLabel::DesignLabel(QWidget *window, const QString &name, const QString &te
                          Qt::Alignment alignment, const QColor &background)
     : QLabel(text, window)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(designLabelAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    ui::installAccessibleFactory(designLabelAccessible);
     placeControl(this, name, bounds, font);
     setAlignment(alignment);
     setWordWrap(true);

@@ -3,6 +3,8 @@
 
 #include "ui/linklabel.h"
 
+#include "ui/accessible.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -38,11 +40,7 @@ LinkLabel::LinkLabel(QWidget *window, const QString &name, const QString &text,
                      Qt::Alignment alignment)
     : DesignLabel(window, name, text, bounds, font, textColour, alignment)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(linkAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    ui::installAccessibleFactory(linkAccessible);
     QFont underlined = font;
     underlined.setUnderline(true);
     setFont(underlined);

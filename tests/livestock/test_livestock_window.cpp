@@ -53,8 +53,11 @@ const QStringList kCamelRowNames = {"lbl1", "lbl11", "lbl13", "lbl14"};
 const QStringList kCattleRowNames = {"lbl3", "lbl31", "lbl33", "lbl34"};
 } // namespace
 
-class LivestockWindowTest : public QObject {
+class LivestockWindowTest : public WindowTest {
     Q_OBJECT
+public:
+    LivestockWindowTest() : WindowTest(&MainMenu::livestockButton) {}
+
 private slots:
     void init();
     void cleanup();
@@ -91,12 +94,6 @@ private slots:
     void exitClosesEveryWindow();
 
 private:
-    QLabel *label(const QString &name) { return control<QLabel>(m_window, name); }
-    QLineEdit *field(const QString &name) { return control<QLineEdit>(m_window, name); }
-    QAbstractButton *button(const QString &name)
-    {
-        return control<QAbstractButton>(m_window, name);
-    }
     QStringList texts(const QStringList &names)
     {
         QStringList found;
@@ -121,21 +118,16 @@ private:
     }
 
     // The livestock window never shows a message: any box fails the test.
-    std::unique_ptr<OpenedWindow> m_open;
-    MainMenu *m_menu = nullptr;
-    QWidget *m_window = nullptr;
 };
 
 void LivestockWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&MainMenu::livestockButton);
-    m_menu = m_open->menu;
-    m_window = m_open->window;
+    openWindow();
 }
 
 void LivestockWindowTest::cleanup()
 {
-    m_open.reset();
+    closeWindow();
 }
 
 void LivestockWindowTest::opensWithItsDesignContents()

@@ -16,8 +16,11 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 } // namespace
 
-class CashWindowTest : public QObject {
+class CashWindowTest : public WindowTest {
     Q_OBJECT
+public:
+    CashWindowTest() : WindowTest(&MainMenu::cashButton) {}
+
 private slots:
     void init();
     void cleanup();
@@ -58,15 +61,6 @@ private slots:
     void backClosesTheWindowAndReopensItFresh();
 
 private:
-    QLabel *label(const char *name) { return control<QLabel>(m_window, QString::fromLatin1(name)); }
-    QLineEdit *field(const char *name)
-    {
-        return control<QLineEdit>(m_window, QString::fromLatin1(name));
-    }
-    QAbstractButton *button(const char *name)
-    {
-        return control<QAbstractButton>(m_window, QString::fromLatin1(name));
-    }
     // Selects the field's text with Ctrl+A and types over it, as the user does
     // in a field that does not select its text when clicked.
     void overtype(QLineEdit *target, const QString &text)
@@ -112,27 +106,17 @@ private:
         QCOMPARE(namesShown(), QString());
     }
 
-    QList<SeenBox> boxesDuring(const std::function<void()> &action)
-    {
-        return m_open->boxes.during(action);
-    }
-
-    std::unique_ptr<OpenedWindow> m_open;
-    MainMenu *m_menu = nullptr;
-    QWidget *m_window = nullptr;
 };
 
 void CashWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&MainMenu::cashButton);
-    m_menu = m_open->menu;
-    m_window = m_open->window;
+    openWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_window);
 }
 
 void CashWindowTest::cleanup()
 {
-    m_open.reset();
+    closeWindow();
 }
 
 void CashWindowTest::opensWithItsDesignContents()

@@ -16,8 +16,11 @@ const QString &kTitle = kNoticeTitle;
 const QString &kPlaceholder = kResultPlaceholder;
 } // namespace
 
-class ProduceWindowTest : public QObject {
+class ProduceWindowTest : public WindowTest {
     Q_OBJECT
+public:
+    ProduceWindowTest() : WindowTest(&MainMenu::produceButton) {}
+
 private slots:
     void init();
     void cleanup();
@@ -47,15 +50,10 @@ private slots:
     void exitClosesEveryWindow();
 
 private:
-    QLabel *label(const char *name) { return control<QLabel>(m_window, QString::fromLatin1(name)); }
     QLineEdit *entry() { return control<QLineEdit>(m_window, QStringLiteral("Text1")); }
     QRadioButton *option(int number)
     {
         return control<QRadioButton>(m_window, QStringLiteral("Option%1").arg(number));
-    }
-    QAbstractButton *button(const char *name)
-    {
-        return control<QAbstractButton>(m_window, QString::fromLatin1(name));
     }
     QString result() { return label("lbl1")->text(); }
     QString rate() { return label("lbla")->text(); }
@@ -75,26 +73,16 @@ private:
         QCOMPARE(entry()->text(), QString());
     }
 
-    QList<SeenBox> boxesDuring(const std::function<void()> &action)
-    {
-        return m_open->boxes.during(action);
-    }
-
-    std::unique_ptr<OpenedWindow> m_open;
-    MainMenu *m_menu = nullptr;
-    QWidget *m_window = nullptr;
 };
 
 void ProduceWindowTest::init()
 {
-    m_open = std::make_unique<OpenedWindow>(&MainMenu::produceButton);
-    m_menu = m_open->menu;
-    m_window = m_open->window;
+    openWindow();
 }
 
 void ProduceWindowTest::cleanup()
 {
-    m_open.reset();
+    closeWindow();
 }
 
 void ProduceWindowTest::opensWithItsDesignContents()

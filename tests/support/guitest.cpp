@@ -101,6 +101,13 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
+void WindowTest::openWindow()
+{
+    m_open = std::make_unique<OpenedWindow>(m_menuButton);
+    m_menu = m_open->menu;
+    m_window = m_open->window;
+}
+
 bool hasLatinLetter(const QString &text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) {

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <type_traits>
 
 class CommandButton;
@@ -112,6 +113,37 @@ public:
         return control<QAbstractButton>(window, name);
     }
     QRadioButton *option(const QString &name) const { return control<QRadioButton>(window, name); }
+
+private:
+    CommandButton *MainMenu::*m_menuButton;
+};
+
+// What the window tests share: the calculator opened from the menu as a user
+// opens it before each test and closed after it, and its controls found by
+// their design names.
+class WindowTest : public QObject {
+protected:
+    explicit WindowTest(CommandButton *MainMenu::*menuButton) : m_menuButton(menuButton) {}
+
+    // Called from the test's init() and cleanup().
+    void openWindow();
+    void closeWindow() { m_open.reset(); }
+
+    // In the window under test (m_window: a test that reopens it sets it anew).
+    QLabel *label(const QString &name) const { return control<QLabel>(m_window, name); }
+    QLineEdit *field(const QString &name) const { return control<QLineEdit>(m_window, name); }
+    QAbstractButton *button(const QString &name) const
+    {
+        return control<QAbstractButton>(m_window, name);
+    }
+    QList<SeenBox> boxesDuring(const std::function<void()> &action)
+    {
+        return m_open->boxes.during(action);
+    }
+
+    std::unique_ptr<OpenedWindow> m_open;
+    MainMenu *m_menu = nullptr;
+    QWidget *m_window = nullptr;
 
 private:
     CommandButton *MainMenu::*m_menuButton;
