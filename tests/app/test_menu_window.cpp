@@ -8,6 +8,31 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QTextEdit>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+// Gives the screen a smaller free area, as a panel added to the desktop
+// does, or its whole area back.
+void setFreeArea(const QRect &area)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    QWindowSystemInterface::handleScreenGeometryChange(screen, screen->geometry(), area);
+    QCoreApplication::processEvents();
+    QCOMPARE(screen->availableGeometry(), area);
+}
+
+// Every control's bounds and font size, by design name.
+QHash<QString, QPair<QRect, int>> drawnAt(QWidget *window)
+{
+    QHash<QString, QPair<QRect, int>> controls;
+    for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        controls.insert(control->objectName(), {control->geometry(), control->font().pixelSize()});
+    return controls;
+}
+
+} // namespace
 
 class MenuWindowTest : public QObject {
     Q_OBJECT
@@ -23,6 +48,7 @@ private slots:
     void exitFromACalculatorClosesEveryWindow();
     void exitFromTheMenuClosesEveryWindow();
     void closingTheMenuLeavesACalculatorWorking();
+    void aWindowKeepsTheScaleItWasBuiltAt();
 
 private:
     std::unique_ptr<OpenedWindow> m_open;
@@ -171,6 +197,63 @@ void MenuWindowTest::closingTheMenuLeavesACalculatorWorking()
     typeInto(gold->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("100"));
     press(gold->findChild<QAbstractButton *>(QStringLiteral("Command1")));
     QCOMPARE(gold->findChild<QLabel *>(QStringLiteral("lbl11"))->text(), QStringLiteral("2.5"));
+}
+
+// A window opened after the screen's free area shrinks is drawn smaller,
+// every control and font at its one scale; a window opened before keeps
+// its own, and so do its notes panel and help.
+void MenuWindowTest::aWindowKeepsTheScaleItWasBuiltAt()
+{
+    const QRect whole = QGuiApplication::primaryScreen()->geometry();
+    press(m_menu->goldButton);
+    QWidget *gold = openWindows(QStringLiteral("frmzakat4")).first();
+    const QSize designSize = gold->size();
+    const auto designed = drawnAt(gold);
+    press(gold->findChild<QAbstractButton *>(QStringLiteral("Command7")));
+    press(m_menu->livestockButton);
+    QWidget *livestock = openWindows(QStringLiteral("frmzakat1")).first();
+
+    setFreeArea(QRect(0, 0, 700, 450));
+    press(m_menu->goldButton);
+    gold = openWindows(QStringLiteral("frmzakat4")).first();
+    const double scale = double(gold->width()) / designSize.width();
+    QVERIFY2(scale < 0.8, qPrintable(QString::number(scale)));
+    QVERIFY(qAbs(gold->height() - designSize.height() * scale) <= 1);
+    const auto shrunk = drawnAt(gold);
+    QCOMPARE(shrunk.keys().size(), designed.keys().size());
+    for (auto it = designed.cbegin(); it != designed.cend(); ++it) {
+        const QRect was = it->first;
+        const QRect now = shrunk.value(it.key()).first;
+        const QString where = it.key() + QStringLiteral(" %1 -> %2").arg(
+            QVariant(was).toString(), QVariant(now).toString());
+        for (const auto &[before, after] : {std::pair{was.x(), now.x()}, {was.y(), now.y()},
+                                           {was.width(), now.width()},
+                                           {was.height(), now.height()}})
+            QVERIFY2(qAbs(after - before * scale) <= 1.5, qPrintable(where));
+        QVERIFY2(qAbs(shrunk.value(it.key()).second - it->second * scale) <= 1, qPrintable(where));
+    }
+    // Help follows the window it is for.
+    gold->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(gold));
+    QTest::keyClick(gold, Qt::Key_F1);
+    auto *goldHelp = gold->findChild<QTextEdit *>(QStringLiteral("helpText"));
+    QVERIFY(goldHelp);
+    QCOMPARE(goldHelp->font().pixelSize(), qRound(18 * scale)); // 13.5 points
+
+    // The livestock window, built before, keeps its size and its notes panel
+    // the design size of its notes.
+    QCOMPARE(livestock->size(), QSize(792, 566));
+    livestock->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(livestock));
+    QTest::keyClick(livestock, Qt::Key_F2);
+    auto *notes = livestock->findChild<QTextEdit *>(QStringLiteral("notesText"));
+    QVERIFY(notes);
+    QCOMPARE(notes->font().pixelSize(), 21); // 15.75 points
+
+    setFreeArea(whole);
+    press(gold->findChild<QAbstractButton *>(QStringLiteral("Command7")));
+    press(m_menu->goldButton);
+    QCOMPARE(openWindows(QStringLiteral("frmzakat4")).first()->size(), designSize);
 }
 
 ZAKAT_GUI_TEST_MAIN(MenuWindowTest)
