@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zakat Calculator authors
 
+#include "records/csv.h"
 #include "records/store.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,12 @@ private slots:
         QCOMPARE(documentBytes(loaded.household), documentBytes(household));
         QCOMPARE(loaded.household.member(1)->records.at(0).entries, record.entries);
         QCOMPARE(loaded.household.member(1)->records.at(0).payments.at(0).note, note);
+
+        const QString csv = QString::fromUtf8(householdCsv(loaded.household));
+        QVERIFY(householdCsv(household).startsWith("\xEF\xBB\xBF"));
+        QVERIFY(csv.contains("\r\nأنا وأهلي,1446,حساب الزكاة,15 رمضان 1446 هـ,2025-03-15,"
+                             "34250,856.25,100.5,755.75,,\r\n"));
+        QVERIFY(csv.contains(",100.5,\"قال: \"\"للجمعية\"\"، ثم\nسطر, آخر\"\r\n"));
     }
 
     void writesNothingBeforeTheFirstSave()
