@@ -10,10 +10,6 @@
 #include <limits>
 #include <system_error>
 
-namespace {
-
-// Value of a digit in any of the three scripts users type: 0-9, Arabic-Indic
-// (U+0660..U+0669) and Eastern Arabic-Indic (U+06F0..U+06F9); -1 otherwise.
 int digitValue(QChar c)
 {
     const char16_t u = c.unicode();
@@ -25,6 +21,8 @@ int digitValue(QChar c)
         return u - 0x06F0;
     return -1;
 }
+
+namespace {
 
 bool isDecimalSeparator(QChar c)
 {

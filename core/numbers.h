@@ -29,6 +29,11 @@ QString pastedText(const QString &text);
 // values too large for a double, give no value.
 std::optional<double> readNumber(const QString &text);
 
+// The value of a digit in any of the three scripts users type: 0-9,
+// Arabic-Indic (U+0660..U+0669) and Eastern Arabic-Indic (U+06F0..U+06F9);
+// -1 for any other character.
+int digitValue(QChar c);
+
 // Writes a number as the windows show it: at most 15 significant digits, no
 // grouping, no trailing zeros, an exponent form only from 1E+15 up or below
 // 0.0001, never "-0". Not-finite values give the empty text.
