@@ -5,9 +5,21 @@
 # the table: headless (offscreen) always, and under Xvfb with the X11 plugin
 # too when xvfb-run is installed. Extra arguments go to bench_table, e.g.
 #   bench/run.sh --runs 50 --sections startup,memory
+#   bench/run.sh --compare /tmp/bench-before/build-bench --compare-label before
+# The last runs another build's programs (built beforehand, see README.md) in
+# turn with these, so that both builds' figures come from the same run.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZAKAT_BENCH_BUILD:-"$root/build-bench"}
+
+previous=
+for argument in "$@"; do
+  if [ "$previous" = --compare ] && [ ! -x "$argument/zakat_startup" ]; then
+    echo "run.sh: no benchmark programs built in $argument" >&2
+    exit 2
+  fi
+  previous=$argument
+done
 
 cmake -S "$root/bench" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)" --target zakat_bench zakat_startup bench_floor bench_table >/dev/null
