@@ -34,5 +34,7 @@ QT_QPA_PLATFORM=offscreen "$build/bench_table" "$@"
 if command -v xvfb-run >/dev/null 2>&1; then
   echo
   echo "== xcb under Xvfb =="
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench_table" "$@"
+  # From display :271 upwards, away from :99, where other xvfb-run users of a
+  # shared machine start, so that no other run takes or ends our server.
+  QT_QPA_PLATFORM=xcb xvfb-run -a -n 271 -s "-screen 0 1280x1024x24" "$build/bench_table" "$@"
 fi
