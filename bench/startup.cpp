@@ -9,7 +9,7 @@
 
 #include "bench/firstframe.h"
 
-#include "app/frmzakat.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -24,14 +24,14 @@ int main(int argc, char *argv[])
     FirstFrameWatch watch;
     watch.expect(QStringLiteral("frmzakat"));
     prepareApplication(application);
-    frmzakat *menu = showMainMenu();
+    MainMenu *menu = showMainMenu();
     const std::int64_t frame = watch.waitForFrame(QStringLiteral("frmzakat"));
     if (!frame)
         _exit(1);
     std::printf("frame_ns %lld\nqt %s\nplatform %s\n", static_cast<long long>(frame), qVersion(),
                 QGuiApplication::platformName().toUtf8().constData());
     std::fflush(stdout);
-    QTimer::singleShot(0, menu, [menu] { menu->Command6_Click(); });
+    QTimer::singleShot(0, menu, [menu] { menu->exit(); });
     application.exec();
     _exit(0); // no tear-down, as for the floor
 }

@@ -4,26 +4,28 @@
 // The program's own start-up and windows, driven from outside: the start-up
 // code through zakat_app, the windows through the menu's buttons, and the
 // compute handlers called directly, as the program presses its buttons.
+// Windows are found by their objectNames, the names the design gave them.
 //
 //   (the start-up alone is zakat_startup, linked as the program is)
-//   zakat_bench memory           the menu and all five windows, then VmHWM
+//   zakat_bench memory           the menu and all six windows, then VmHWM
 //   zakat_bench windows ROUNDS   each window opened ROUNDS times from the menu
 //   zakat_bench handlers COUNT   each compute handler called COUNT times
 //   zakat_bench churn OPENINGS [WINDOW]
-//                                one round of the five windows, then OPENINGS
-//                                more openings (all five in turn, or only the
+//                                one round of the six windows, then OPENINGS
+//                                more openings (all six in turn, or only the
 //                                window named), each closed with Back and
 //                                destroyed; VmRSS after the first round and
 //                                after every 500 further openings
 #include "bench/firstframe.h"
 
-#include "app/frmzakat.h"
-#include "livestock/frmzakat1.h"
-#include "money/frmzakat2.h"
-#include "money/frmzakat3.h"
-#include "money/frmzakat4.h"
-#include "produce/frmzakat5.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
+#include "livestock/livestockwindow.h"
+#include "money/cashwindow.h"
+#include "money/goldwindow.h"
+#include "money/silverwindow.h"
+#include "money/wealthwindow.h"
+#include "produce/producewindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,17 +41,29 @@
 
 namespace {
 
+// A calculator window's Back button, or none when the widget is not that window.
+template <class Window>
+QAbstractButton *backButtonOf(QWidget *widget)
+{
+    auto *window = qobject_cast<Window *>(widget);
+    return window ? window->backButton : nullptr;
+}
+
 struct Opening {
-    const char *window;
-    CommandButton *frmzakat::*button;
+    const char *window; // its objectName
+    CommandButton *MainMenu::*button;
+    QAbstractButton *(*backButton)(QWidget *window);
 };
 
+// The whole-wealth window last, so that the figures after the first five
+// compare with a build whose bench opens only those.
 const Opening kOpenings[] = {
-    {"frmzakat1", &frmzakat::Command1}, // livestock
-    {"frmzakat4", &frmzakat::Command2}, // gold
-    {"frmzakat3", &frmzakat::Command3}, // silver
-    {"frmzakat2", &frmzakat::Command4}, // cash and trade goods
-    {"frmzakat5", &frmzakat::Command5}, // produce
+    {"frmzakat1", &MainMenu::livestockButton, backButtonOf<LivestockWindow>},
+    {"frmzakat4", &MainMenu::goldButton, backButtonOf<GoldWindow>},
+    {"frmzakat3", &MainMenu::silverButton, backButtonOf<SilverWindow>},
+    {"frmzakat2", &MainMenu::cashButton, backButtonOf<CashWindow>},
+    {"frmzakat5", &MainMenu::produceButton, backButtonOf<ProduceWindow>},
+    {"frmzakat6", &MainMenu::wealthButton, backButtonOf<WealthWindow>},
 };
 
 void finish(int status)
@@ -72,7 +86,7 @@ Window *topLevel(const char *name)
 
 // Opens the window by pressing its menu button and returns the nanoseconds
 // from the press to the window's first frame, or -1.
-std::int64_t openFromMenu(FirstFrameWatch &watch, frmzakat *menu, const Opening &opening)
+std::int64_t openFromMenu(FirstFrameWatch &watch, MainMenu *menu, const Opening &opening)
 {
     const QString name = QString::fromLatin1(opening.window);
     watch.expect(name);
@@ -92,14 +106,14 @@ void closeAndDestroy(const char *name)
     QCoreApplication::processEvents();
 }
 
-// Closes the window as the user does, with its Back button (Command7 in every
-// calculator window), then destroys it at once.
-void backAndDestroy(const char *name)
+// Closes the window as the user does, with its Back button, then destroys it
+// at once.
+void backAndDestroy(const Opening &opening)
 {
-    QWidget *window = topLevel<QWidget>(name);
+    QWidget *window = topLevel<QWidget>(opening.window);
     if (!window)
         finish(1);
-    auto *back = window->findChild<QAbstractButton *>(QStringLiteral("Command7"));
+    QAbstractButton *back = opening.backButton(window);
     if (!back)
         finish(1);
     QTest::mouseClick(back, Qt::LeftButton);
@@ -107,7 +121,7 @@ void backAndDestroy(const char *name)
         finish(1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    if (topLevel<QWidget>(name))
+    if (topLevel<QWidget>(opening.window))
         finish(1);
 }
 
@@ -122,12 +136,12 @@ void reportChurn(long openings)
     std::fflush(stdout);
 }
 
-void benchChurn(FirstFrameWatch &watch, frmzakat *menu, long openings, const char *only)
+void benchChurn(FirstFrameWatch &watch, MainMenu *menu, long openings, const char *only)
 {
     for (const Opening &opening : kOpenings) {
         if (openFromMenu(watch, menu, opening) < 0)
             finish(1);
-        backAndDestroy(opening.window);
+        backAndDestroy(opening);
     }
     reportChurn(0);
     std::vector<const Opening *> turn;
@@ -140,17 +154,17 @@ void benchChurn(FirstFrameWatch &watch, frmzakat *menu, long openings, const cha
         const Opening &opening = *turn[std::size_t(done - 1) % turn.size()];
         if (openFromMenu(watch, menu, opening) < 0)
             finish(1);
-        backAndDestroy(opening.window);
+        backAndDestroy(opening);
         if (done % 500 == 0 || done == openings)
             reportChurn(done);
     }
 }
 
-frmzakat *startMenu(FirstFrameWatch &watch, QApplication &application)
+MainMenu *startMenu(FirstFrameWatch &watch, QApplication &application)
 {
     watch.expect(QStringLiteral("frmzakat"));
     prepareApplication(application);
-    frmzakat *menu = showMainMenu();
+    MainMenu *menu = showMainMenu();
     if (!watch.waitForFrame(QStringLiteral("frmzakat")))
         finish(1);
     // What start-up queued behind the first frame runs before any user can
@@ -162,15 +176,18 @@ frmzakat *startMenu(FirstFrameWatch &watch, QApplication &application)
 // Calls the handler COUNT times, alternating two typical entries so that
 // every call writes new texts into its labels; the entry is typed (written)
 // outside the timing, and the paints the labels ask for run between calls.
+// The run stops unless the first call changed what the result label shows
+// (empty, or a placeholder, since the entry was typed).
 void timeHandler(const char *key, int count, const std::function<void(int)> &enter,
-                 const std::function<void()> &handler, const std::function<bool()> &shown)
+                 const std::function<void()> &handler, const QLabel *result)
 {
     for (int i = 0; i < count; ++i) {
         enter(i % 2);
+        const QString before = result->text();
         const std::int64_t start = monotonicNanoseconds();
         handler();
         const std::int64_t end = monotonicNanoseconds();
-        if (i == 0 && !shown()) {
+        if (i == 0 && result->text() == before) {
             std::fprintf(stderr, "%s: the handler showed no result\n", key);
             finish(1);
         }
@@ -180,48 +197,54 @@ void timeHandler(const char *key, int count, const std::function<void(int)> &ent
     }
 }
 
-bool hasText(const QLabel *label)
-{
-    return !label->text().isEmpty();
-}
-
-void benchHandlers(FirstFrameWatch &watch, frmzakat *menu, int count)
+void benchHandlers(FirstFrameWatch &watch, MainMenu *menu, int count)
 {
     for (const Opening &opening : kOpenings)
         if (openFromMenu(watch, menu, opening) < 0)
             finish(1);
-    auto *livestock = topLevel<frmzakat1>("frmzakat1");
-    auto *gold = topLevel<frmzakat4>("frmzakat4");
-    auto *silver = topLevel<frmzakat3>("frmzakat3");
-    auto *cash = topLevel<frmzakat2>("frmzakat2");
-    auto *produce = topLevel<frmzakat5>("frmzakat5");
-    if (!livestock || !gold || !silver || !cash || !produce)
+    auto *livestock = topLevel<LivestockWindow>("frmzakat1");
+    auto *gold = topLevel<GoldWindow>("frmzakat4");
+    auto *silver = topLevel<SilverWindow>("frmzakat3");
+    auto *cash = topLevel<CashWindow>("frmzakat2");
+    auto *produce = topLevel<ProduceWindow>("frmzakat5");
+    auto *wealth = topLevel<WealthWindow>("frmzakat6");
+    if (!livestock || !gold || !silver || !cash || !produce || !wealth)
         finish(1);
 
     auto entries = [](EntryField *field, const char *first, const char *second) {
         return [=](int which) { field->write(QString::fromLatin1(which ? second : first)); };
     };
 
-    gold->Text5->write(QStringLiteral("250"));
-    timeHandler("gold.Command1_Click", count, entries(gold->Text1, "100", "150"),
-                [=] { gold->Command1_Click(); }, [=] { return hasText(gold->lbl11); });
-    timeHandler("gold.Command5_Click", count, entries(gold->Text1, "100", "150"),
-                [=] { gold->Command5_Click(); }, [=] { return hasText(gold->Label11); });
-    silver->Text5->write(QStringLiteral("3"));
-    timeHandler("silver.Command1_Click", count, entries(silver->Text1, "700", "900"),
-                [=] { silver->Command1_Click(); }, [=] { return hasText(silver->lbl11); });
-    timeHandler("silver.Command5_Click", count, entries(silver->Text1, "700", "900"),
-                [=] { silver->Command5_Click(); }, [=] { return hasText(silver->Label11); });
-    timeHandler("livestock.Command1_Click", count, entries(livestock->Text1, "130", "200"),
-                [=] { livestock->Command1_Click(); }, [=] { return hasText(livestock->lbl11); });
-    timeHandler("livestock.Command2_Click", count, entries(livestock->Text2, "150", "250"),
-                [=] { livestock->Command2_Click(); }, [=] { return hasText(livestock->lbl21); });
-    timeHandler("livestock.Command3_Click", count, entries(livestock->Text3, "75", "140"),
-                [=] { livestock->Command3_Click(); }, [=] { return hasText(livestock->lbl31); });
-    timeHandler("cash.Command3_Click", count, entries(cash->Text3, "150000", "250000"),
-                [=] { cash->Command3_Click(); }, [=] { return hasText(cash->lbl3); });
-    timeHandler("produce.Command1_Click", count, entries(produce->Text1, "1000", "1500"),
-                [=] { produce->Command1_Click(); }, [=] { return hasText(produce->lbl1); });
+    gold->priceField->write(QStringLiteral("250"));
+    timeHandler("gold.computeDue", count, entries(gold->quantityField, "100", "150"),
+                [=] { gold->computeDue(); }, gold->dueLabel);
+    timeHandler("gold.computeValue", count, entries(gold->quantityField, "100", "150"),
+                [=] { gold->computeValue(); }, gold->valueLabel);
+    silver->priceField->write(QStringLiteral("3"));
+    timeHandler("silver.computeDue", count, entries(silver->quantityField, "700", "900"),
+                [=] { silver->computeDue(); }, silver->dueLabel);
+    timeHandler("silver.computeValue", count, entries(silver->quantityField, "700", "900"),
+                [=] { silver->computeValue(); }, silver->valueLabel);
+    timeHandler("livestock.computeCamels", count,
+                entries(livestock->camels.countField, "130", "200"),
+                [=] { livestock->computeCamels(); }, livestock->camels.rows[0].kind);
+    timeHandler("livestock.computeSheep", count,
+                entries(livestock->sheep.countField, "150", "250"),
+                [=] { livestock->computeSheep(); }, livestock->sheep.rows[0].kind);
+    timeHandler("livestock.computeCattle", count,
+                entries(livestock->cattle.countField, "75", "140"),
+                [=] { livestock->computeCattle(); }, livestock->cattle.rows[0].kind);
+    timeHandler("cash.compute", count, entries(cash->amountField, "150000", "250000"),
+                [=] { cash->compute(); }, cash->dueLabel);
+    timeHandler("produce.compute", count, entries(produce->quantityField, "1000", "1500"),
+                [=] { produce->compute(); }, produce->shareLabel);
+    // A typical household: cash at hand, 100 g of 21-karat gold at today's
+    // price of gold, a debt due now.
+    wealth->gold21->write(QStringLiteral("100"));
+    wealth->goldPrice->write(QStringLiteral("300"));
+    wealth->debts->write(QStringLiteral("2000"));
+    timeHandler("wealth.compute", count, entries(wealth->cash, "10000", "20000"),
+                [=] { wealth->compute(); }, wealth->due);
 }
 
 } // namespace
@@ -233,16 +256,17 @@ int main(int argc, char *argv[])
     const char *mode = argc > 1 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 30;
 
-    frmzakat *menu = startMenu(watch, application);
+    MainMenu *menu = startMenu(watch, application);
     if (std::strcmp(mode, "memory") == 0) {
-        // The peak after each window too, to see which one costs what.
+        // The peak after each window too, to see which one costs what, each
+        // once the event loop has run what the window's first frame queued.
         std::printf("hwm_after frmzakat %ld\n", peakResidentKiB());
         for (const Opening &opening : kOpenings) {
             if (openFromMenu(watch, menu, opening) < 0)
                 finish(1);
+            QCoreApplication::processEvents();
             std::printf("hwm_after %s %ld\n", opening.window, peakResidentKiB());
         }
-        QCoreApplication::processEvents();
         std::printf("hwm_kib %ld\n", peakResidentKiB());
     } else if (std::strcmp(mode, "windows") == 0) {
         for (int round = 0; round <= count; ++round) {
