@@ -61,10 +61,11 @@ MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
     silverButton = button("Command3", QStringLiteral("زكــاة الفضة"), 2880);
     cashButton = button("Command4", QStringLiteral("النقد وعروض التجارة"), 3720);
     produceButton = button("Command5", QStringLiteral("الخارج من الارض"), 4560);
-    exitButton = button("Command6", kExitText, 5760);
-    // The whole-wealth window came after the design: its button goes below
-    // the design's, which keep their places, and the window grows to hold it.
-    wealthButton = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 6600);
+    // The whole-wealth window came after the design: its button goes with the
+    // calculators, under the last of the design's, and "خروج من البرنامج"
+    // moves down to stay the last button.
+    wealthButton = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 5400);
+    exitButton = button("Command6", kExitText, 6600);
     livestockButton->setHandler([this] { openLivestock(); });
     goldButton->setHandler([this] { openGold(); });
     silverButton->setHandler([this] { openSilver(); });

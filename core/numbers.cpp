@@ -255,6 +255,66 @@ QString numberText(double value)
     return text;
 }
 
+namespace {
+
+// The digits of a value rounded to two decimals, halves away from zero: its
+// sign, whole digits and at most two fraction digits without trailing zeros.
+std::optional<DecimalParts> hundredthsParts(double value)
+{
+    auto parts = decimalParts(value);
+    if (!parts)
+        return std::nullopt;
+    std::string &whole = parts->whole;
+    std::string &fraction = parts->fraction;
+    const bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
+    if (fraction.size() > 2)
+        fraction.resize(2);
+    if (roundUp) {
+        // Add one hundredth to the digits whole.fraction, carrying leftwards.
+        fraction.resize(2, '0');
+        std::string digits = whole + fraction;
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9')
+            digits[--i] = '0';
+        if (i == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[i - 1];
+        whole = digits.substr(0, digits.size() - 2);
+        fraction = digits.substr(digits.size() - 2);
+    }
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (whole.find_first_not_of('0') == std::string::npos && fraction.empty())
+        parts->negative = false; // never -0
+    return parts;
+}
+
+} // namespace
+
+double roundedToHundredths(double value)
+{
+    const auto parts = hundredthsParts(value);
+    if (!parts)
+        return value;
+    std::string text = (parts->negative ? "-" : "") + parts->whole;
+    if (!parts->fraction.empty())
+        text += "." + parts->fraction;
+    return readNumber(QString::fromLatin1(text)).value_or(value) + 0.0;
+}
+
+QString hundredthsText(double value)
+{
+    const auto parts = hundredthsParts(value);
+    if (!parts)
+        return QString();
+    QString text = parts->negative ? QStringLiteral("-") : QString();
+    text += QString::fromLatin1(parts->whole);
+    if (!parts->fraction.empty())
+        text += decimalSeparator() + QString::fromLatin1(parts->fraction);
+    return text;
+}
+
 double shownValue(double value)
 {
     if (!std::isfinite(value))

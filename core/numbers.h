@@ -45,6 +45,17 @@ QString numberText(double value);
 // they are.
 double shownValue(double value);
 
+// A value rounded to two decimals, halves away from zero, as its 15
+// significant digits write it (so 2.675 gives 2.68, as a reader expects).
+// Not-finite values stay as they are.
+double roundedToHundredths(double value);
+
+// A value rounded to two decimals as above, written in plain digits whatever
+// its size (never an exponent form), no grouping, no trailing zeros, the
+// windows' decimal separator, never "-0". Not-finite values give the empty
+// text.
+QString hundredthsText(double value);
+
 // Rounds to the nearest whole number, halves to the even neighbour; no value
 // when the input is not finite or the result does not fit a signed 32-bit
 // integer. No other code turns a double into an integer.

@@ -4,54 +4,50 @@
 #pragma once
 
 #include "money/breakdownview.h"
-#include "ui/window.h"
 #include "money/wealthzakat.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
 #include "ui/summary.h"
+#include "ui/window.h"
 
 #include <QList>
 
 #include <optional>
 
-// The whole-wealth window: cash, trade goods, money owed to the household,
-// gold by karat and silver by fineness, added by value less the debts due
-// now, weighed against the nisab of gold and of silver at today's prices;
-// the quarter-tenth due with its breakdown. Its controls are named for what
-// they are, and so are their objectNames.
+class QCheckBox;
+class QComboBox;
+
+// The whole-wealth window: what a household holds today (money, shares and
+// savings, gold and silver, worn jewellery) added by value less its debts due
+// within the year, weighed against the nisab it follows; the quarter-tenth
+// due with its breakdown. No design describes it: its controls' objectNames
+// are the names of their members (cash, goldPrice, due, ...), each caption
+// the field's name followed by "Caption".
 class WealthWindow : public DesignWindow {
     Q_OBJECT
 public:
     WealthWindow();
 
-    // Larger than the other calculators, to hold every kind of wealth.
-    static constexpr QSize kDesignTwips{13200, 9600};
+    // Three columns wide, to hold every kind of wealth beside the results.
+    static constexpr QSize kDesignTwips{19920, 10020};
 
-    void compute();        // "احسب"
-    void entryChanged();   // any edit empties the results
+    void compute();      // "احسب"
+    void entryChanged(); // any edit or choice empties the results
 
     // What the window shows of its computation, for copying and printing.
     ComputationSummary summary() const;
 
-    // The entries, in the order of WealthEntries.
-    EntryField *cash;
-    EntryField *tradeGoods;
-    EntryField *receivables;
-    EntryField *gold24;
-    EntryField *gold22;
-    EntryField *gold21;
-    EntryField *gold18;
-    EntryField *goldPrice;
-    EntryField *silverPure;
-    EntryField *silver925;
-    EntryField *silverPrice;
-    EntryField *debts;
+    // The entries, by the names of WealthEntries.
+    EntryField *field(WealthEntry entry) const;
+    QCheckBox *jewelleryCounted;
+    QComboBox *nisabBasis;
     CommandButton *computeButton;
 
     DesignLabel *verdict;
     DesignLabel *due;
     BreakdownView breakdown;
+    QWidget *breakdownFrame; // shown while a due is split
     DesignLabel *unsplitNote; // shown when the due is too large to split
 
     CommandButton *backButton;
@@ -71,7 +67,10 @@ private:
         bool metal; // left out of the summary while there is none of it
     };
 
+    WealthViews views() const;
     const Entry &entryOf(WealthEntry entry) const;
+    QString entryText(WealthEntry entry) const;
+    void warn(const WealthZakat &zakat);
     void showResult(const Result &result, const QString &text);
     void nameBreakdownBoxes();
 

@@ -116,7 +116,11 @@ QString spokenName(const QString &drawnText)
         {QStringLiteral("االثمن"), QStringLiteral("الثمن")},
         {QStringLiteral("الحفة"), QStringLiteral("الحقة")},
     };
-    QStringList words = readable(drawnText).split(u' ');
+    // The marks that keep a figure's sign with its digits on screen are not heard.
+    QString shown = drawnText;
+    for (const char16_t mark : {u'\u200E', u'\u200F', u'\u2066', u'\u2067', u'\u2068', u'\u2069'})
+        shown.remove(QChar(mark));
+    QStringList words = readable(shown).split(u' ');
     for (QString &word : words)
         for (const auto &[drawn, said] : slips)
             if (word == drawn)

@@ -21,6 +21,8 @@ private slots:
     void writesNumberText();
     void numberTextReadsBackToTheSameValue_data();
     void numberTextReadsBackToTheSameValue();
+    void writesHundredthsInPlainDigits_data();
+    void writesHundredthsInPlainDigits();
     void roundsHalvesToEven_data();
     void roundsHalvesToEven();
     void trimsOnlyBlanks();
@@ -155,6 +157,29 @@ void NumbersTest::numberTextReadsBackToTheSameValue()
     QVERIFY(read.has_value());
     QCOMPARE(numberText(*read), numberText(value));
     QVERIFY(std::abs(*read - value) <= std::abs(value) * 1e-14);
+}
+
+void NumbersTest::writesHundredthsInPlainDigits_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("pure gold of 130.5 g of 21 karat") << 114.1875 << "114.19";
+    QTest::newRow("a half as written goes up") << 2.675 << "2.68";
+    QTest::newRow("below zero, away from zero") << -2.675 << "-2.68";
+    QTest::newRow("no trailing zero") << 87.5 << "87.5";
+    QTest::newRow("carried into the whole") << 999.995 << "1000";
+    QTest::newRow("rounds to zero, no sign") << -0.004 << "0";
+    QTest::newRow("tiny") << 1e-20 << "0";
+    QTest::newRow("no exponent form") << 2.5000749995e18 << "2500074999500000000";
+    QTest::newRow("the largest figures") << 1e30 << "1000000000000000000000000000000";
+}
+
+void NumbersTest::writesHundredthsInPlainDigits()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(hundredthsText(value), text);
+    QCOMPARE(roundedToHundredths(value), *readNumber(text));
 }
 
 void NumbersTest::roundsHalvesToEven_data()

@@ -11,10 +11,10 @@
 
 namespace {
 
-QStringList faultsUnderCurrentLocale(const WealthEntries &entries)
+QStringList faultsUnderCurrentLocale(const WealthEntries &entries, const WealthViews &views)
 {
     QStringList faults;
-    const WealthZakat zakat = wealthZakat(entries);
+    const WealthZakat zakat = wealthZakat(entries, views);
     if (zakat.problem != WealthProblem::None) {
         if (!zakat.entry)
             faults << QStringLiteral("a refusal names no entry");
@@ -22,24 +22,19 @@ QStringList faultsUnderCurrentLocale(const WealthEntries &entries)
             faults << QStringLiteral("a refusal shows a result: ") + wealthSentence(zakat);
         return faults;
     }
-    const QString due = numberText(zakat.due);
+    const QString due = hundredthsText(zakat.due);
     const QString sentence = wealthSentence(zakat);
-    const QStringList results = {numberText(zakat.pureGold),   numberText(zakat.goldValue),
-                                 numberText(zakat.pureSilver), numberText(zakat.silverValue),
-                                 numberText(zakat.netWealth),  nisabText(zakat.goldNisab),
-                                 nisabText(zakat.silverNisab), due};
-
-    for (const QString &result : results) {
-        if (result == kNisabWithoutPrice)
-            continue;
-        const auto value = readNumber(result);
-        if (!value) {
-            faults << QStringLiteral("a result is no number: ") + result;
-            continue;
-        }
-        if (numberText(*value) != result)
-            faults << QStringLiteral("a result is not in number text: ") + result;
-        faults += numberValueFaults(*value);
+    const double figures[] = {zakat.pureGold,   zakat.goldValue, zakat.pureSilver,
+                              zakat.silverValue, zakat.netWealth, zakat.goldNisab.value_or(0),
+                              zakat.silverNisab.value_or(0), zakat.due};
+    for (const double figure : figures) {
+        const QString text = hundredthsText(figure);
+        const auto value = readNumber(text);
+        if (!value || hundredthsText(*value) != text || text.contains(u'E')
+            || text.section(decimalSeparator(), 1).size() > 2)
+            faults << QStringLiteral("a figure is not written plainly: ") + text;
+        else
+            faults += numberValueFaults(*value);
     }
     if (!faults.isEmpty())
         return faults;
@@ -48,14 +43,19 @@ QStringList faultsUnderCurrentLocale(const WealthEntries &entries)
     const auto reaches = [&](const std::optional<double> &nisab) {
         return nisab && net > 0 && net >= *nisab;
     };
-    const bool owed = reaches(zakat.goldNisab) || reaches(zakat.silverNisab);
-    if (owed && due != numberText(*readNumber(numberText(net / 40))))
+    const bool owed = views.basis == NisabBasis::Gold     ? reaches(zakat.goldNisab)
+                      : views.basis == NisabBasis::Silver ? reaches(zakat.silverNisab)
+                                                          : reaches(zakat.goldNisab)
+                                                                || reaches(zakat.silverNisab);
+    if (owed && zakat.due != roundedToHundredths(net / 40))
         faults << QStringLiteral("the due %1 is not a quarter-tenth of %2")
-                      .arg(due, numberText(net));
-    if (!owed && due != QLatin1String("0"))
-        faults << QStringLiteral("a due of %1 below every nisab").arg(due);
-    if (owed && !sentence.contains(due))
+                      .arg(due, hundredthsText(net));
+    if (!owed && zakat.due != 0)
+        faults << QStringLiteral("a due of %1 below the nisab followed").arg(due);
+    if (owed && !sentence.contains(wealthFigure(zakat.due)))
         faults << QStringLiteral("the verdict does not show the due: ") + sentence;
+    if (!owed && sentence.contains(QStringLiteral("الواجبة")))
+        faults << QStringLiteral("the verdict states a due where none is: ") + sentence;
     return faults;
 }
 
@@ -64,15 +64,23 @@ QStringList faultsUnderCurrentLocale(const WealthEntries &entries)
 QStringList wealthInputFaults(const QByteArray &bytes)
 {
     WealthEntries entries;
+    QString viewLine;
     const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString &text = entries.*kWealthEntries[std::min<std::size_t>(i, kWealthEntries.size() - 1)];
-        text += lines[i];
+        if (std::size_t(i) < kWealthEntries.size())
+            entries.*kWealthEntries[std::size_t(i)] = lines[i];
+        else
+            viewLine += lines[i];
     }
+    WealthViews views;
+    views.basis = viewLine.startsWith(u'1')   ? NisabBasis::Gold
+                  : viewLine.startsWith(u'2') ? NisabBasis::Silver
+                                              : NisabBasis::Lower;
+    views.jewelleryCounted = !viewLine.contains(u'x');
 
     QStringList faults;
     for (const QString &fault :
-         faultsUnderEachLocale([&] { return faultsUnderCurrentLocale(entries); }))
+         faultsUnderEachLocale([&] { return faultsUnderCurrentLocale(entries, views); }))
         faults << QStringLiteral("whole wealth: ") + fault;
     return faults;
 }

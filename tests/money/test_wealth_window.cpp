@@ -7,6 +7,8 @@
 #include "tests/support/heard.h"
 #include "tests/support/texts.h"
 
+#include <QComboBox>
+
 // The whole-wealth window used as a user uses it: fields typed into, "احسب"
 // pressed or Enter, warnings dismissed, results read and heard.
 class WealthWindowTest : public QObject {
@@ -19,6 +21,9 @@ private slots:
     void refusedEntriesAreNamedAndSelected_data();
     void refusedEntriesAreNamedAndSelected();
     void anEditEmptiesTheResultsAndTheNote();
+    void holdingsAndViewsAreCountedAsChosen_data();
+    void holdingsAndViewsAreCountedAsChosen();
+    void aNegativeNetReadsWithItsSign();
     void fitsTheScreenAndStartsAfreshAfterBack();
 
 private:
@@ -75,7 +80,7 @@ void WealthWindowTest::theExampleIsComputedShownAndHeard()
     QCOMPARE(w.label(QStringLiteral("pureGold"))->accessibleName(),
              QStringLiteral("الذهب الخالص بالجرام: 87.5"));
     QCOMPARE(w.label(QStringLiteral("units"))->accessibleName(),
-             QStringLiteral("ريال أوجنيه: 856"));
+             QStringLiteral("ريال أو جنيه: 856"));
     QCOMPARE(w.field(QStringLiteral("goldPrice"))->accessibleName(),
              QStringLiteral("ثمن جرام الذهب عيار 24"));
 }
@@ -91,7 +96,7 @@ void WealthWindowTest::refusedEntriesAreNamedAndSelected_data()
         << kWealthNotAnAmount.arg(QStringLiteral("عروض التجارة بسعر بيعها اليوم"))
         << "tradeGoods";
     QTest::newRow("negative debts") << QStringList{"cash=100", "debts=-5", "goldPrice=300"}
-                                    << kWealthNotAnAmount.arg(QStringLiteral("ديون عليك حالّة"))
+                                    << kWealthNotAnAmount.arg(QStringLiteral("ديون عليك حالّة أو تحلّ خلال سنة"))
                                     << "debts";
     QTest::newRow("too large") << QStringList{"receivables=1E16", "goldPrice=300"}
                                << kWealthTooLarge.arg(QStringLiteral("ديون لك يُرجى سدادها"))
@@ -102,6 +107,10 @@ void WealthWindowTest::refusedEntriesAreNamedAndSelected_data()
                                               << kWealthSilverPriceMissing << "silverPrice";
     QTest::newRow("no price at all") << QStringList{"cash=10000"} << kWealthNoPrice
                                      << "goldPrice";
+    QTest::newRow("a share above 100")
+        << QStringList{"investmentSharesPercent=120", "goldPrice=300"}
+        << kWealthPercent.arg(QStringLiteral("النسبة التي تُزكّى منها %"))
+        << "investmentSharesPercent";
 }
 
 void WealthWindowTest::refusedEntriesAreNamedAndSelected()
@@ -140,6 +149,88 @@ void WealthWindowTest::anEditEmptiesTheResultsAndTheNote()
         QCOMPARE(w.label(QString::fromLatin1(name))->text(), kPlaceholder);
     QVERIFY(!note->isVisibleTo(w.window));
     QVERIFY(w.label(QStringLiteral("verdict"))->text().startsWith(QStringLiteral(". . .")));
+}
+
+void WealthWindowTest::holdingsAndViewsAreCountedAsChosen_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("basisDown"); // presses of the down arrow in the nisab followed
+    QTest::addColumn<bool>("jewelleryCounted");
+    QTest::addColumn<QString>("figures"); // pure gold, net wealth, due
+    QTest::addColumn<QString>("verdict");
+    using namespace Expected;
+    const QStringList shares = {"investmentShares=40000", "tradingShares=10000", "goldPrice=300",
+                                "silverPrice=3"};
+    QTest::newRow("shares, the lower nisab") << shares << 0 << true << "0 20000 500"
+                                             << kWealthSilverOnlyByLower.arg(QStringLiteral("500"));
+    QTest::newRow("shares, the gold nisab") << shares << 1 << true << "0 20000 0"
+                                            << kWealthGoldFollowedSilverReached;
+    QTest::newRow("jewellery counted") << QStringList{"jewellery21=100", "goldPrice=300"} << 0
+                                       << true << "87.5 26250 656.25"
+                                       << kWealthGoldReached.arg(QStringLiteral("656.25"));
+    QTest::newRow("jewellery left out") << QStringList{"jewellery21=100", "goldPrice=300"} << 0
+                                        << false << "0 0 0" << kWealthNoWealth;
+    QTest::newRow("one price below its nisab asks for the other")
+        << QStringList{"gold21=50", "goldPrice=300"} << 0 << true << "43.75 13125 0"
+        << kWealthBelowGoldAskSilver;
+}
+
+// The choices are made as a user makes them: the arrow keys in the nisab
+// followed, a click on the jewellery's box. The breakdown's frame shows only
+// with a due to split.
+void WealthWindowTest::holdingsAndViewsAreCountedAsChosen()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(int, basisDown);
+    QFETCH(bool, jewelleryCounted);
+    QFETCH(QString, figures);
+    QFETCH(QString, verdict);
+    OpenedWindow &w = *m_open;
+    typeEntries(entries);
+    auto *basis = control<QComboBox>(w.window, QStringLiteral("nisabBasis"));
+    basis->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < basisDown; ++i)
+        QTest::keyClick(basis, Qt::Key_Down);
+    if (!jewelleryCounted)
+        press(w.button(QStringLiteral("jewelleryCounted")));
+    press(w.button(QStringLiteral("compute")));
+    const QStringList shown = {w.label(QStringLiteral("pureGold"))->text(),
+                               w.label(QStringLiteral("netWealth"))->text(),
+                               w.label(QStringLiteral("due"))->text()};
+    QCOMPARE(shown.join(u' '), figures);
+    QCOMPARE(w.label(QStringLiteral("verdict"))->text(), verdict);
+    QCOMPARE(w.window->findChild<QWidget *>(QStringLiteral("breakdownFrame"))->isVisibleTo(w.window),
+             !figures.endsWith(QLatin1String(" 0")));
+}
+
+// Below zero a figure keeps its minus sign before its digits, drawn and heard.
+void WealthWindowTest::aNegativeNetReadsWithItsSign()
+{
+    OpenedWindow &w = *m_open;
+    typeEntries({"cash=1000", "debts=5000", "goldPrice=300"});
+    press(w.button(QStringLiteral("compute")));
+    QLabel *net = w.label(QStringLiteral("netWealth"));
+    QCOMPARE(net->text(), QStringLiteral("\u2066-4000\u2069"));
+    QCOMPARE(net->accessibleName(), QStringLiteral("صافي المال بعد الديون: -4000"));
+    // The sign is drawn to the left of the digits: the leftmost ink of the
+    // figure is the minus sign's short stroke, beside the digits' tall ones.
+    const QImage drawn = net->grab().toImage();
+    int left = drawn.width();
+    int right = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qGreen(drawn.pixel(x, y)) > 200 && qBlue(drawn.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY(right > left);
+    auto inkRows = [&](int x) {
+        int rows = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            rows += qGreen(drawn.pixel(x, y)) > 200 && qBlue(drawn.pixel(x, y)) < 100;
+        return rows;
+    };
+    QVERIFY2(inkRows(left + 1) < inkRows(right - 1), "the minus sign is not on the left");
 }
 
 void WealthWindowTest::fitsTheScreenAndStartsAfreshAfterBack()

@@ -23,25 +23,36 @@ namespace {
 // The entries by the names of their fields, in the window's order.
 WealthEntry entryNamed(const QString &name)
 {
-    static const QStringList names = {"cash",   "tradeGoods", "receivables", "gold24",
-                                      "gold22", "gold21",     "gold18",      "goldPrice",
-                                      "silverPure", "silver925", "silverPrice", "debts"};
+    static const QStringList names = {
+        "cash",        "tradeGoods",  "receivables", "doubtfulReceivables", "tradingShares",
+        "investmentShares", "investmentSharesPercent", "pension", "crypto", "gold24",
+        "gold22",      "gold21",      "gold18",      "goldPrice", "silverPure", "silver925",
+        "silverPrice", "jewellery24", "jewellery22", "jewellery21", "jewellery18",
+        "jewellerySilver925", "debts"};
     const qsizetype at = names.indexOf(name.trimmed());
     return at < 0 ? nullptr : kWealthEntries[std::size_t(at)];
 }
 
-// "gold21=100;goldPrice=300": the entries named, the others empty.
-WealthEntries entriesOf(const QString &typed)
+// "gold21=100;goldPrice=300;basis=gold;jewellery=left": the entries named,
+// the others empty (the share of the investment shares too), and the views.
+WealthZakat zakatOf(const QString &typed)
 {
     WealthEntries entries;
+    WealthViews views;
     for (const QString &item : typed.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype equals = item.indexOf(u'=');
-        const WealthEntry entry = entryNamed(item.left(equals));
-        if (!entry)
+        const QString name = item.left(equals);
+        const QString value = item.mid(equals + 1);
+        if (name == QLatin1String("basis"))
+            views.basis = value == QLatin1String("gold") ? NisabBasis::Gold : NisabBasis::Silver;
+        else if (name == QLatin1String("jewellery"))
+            views.jewelleryCounted = false;
+        else if (const WealthEntry entry = entryNamed(name))
+            entries.*entry = value;
+        else
             qFatal("no entry named %s", qPrintable(item));
-        entries.*entry = item.mid(equals + 1);
     }
-    return entries;
+    return wealthZakat(entries, views);
 }
 
 } // namespace
@@ -110,6 +121,51 @@ void WealthZakatTest::weighsTheWholeWealth_data()
                                               << V::GoldReached
                                               << "0 0 0 0 999999999999999 85 - 25000000000000"
                                               << false;
+    QTest::newRow("shares: the lower nisab")
+        << "investmentShares=40000;investmentSharesPercent=25;tradingShares=10000;goldPrice=300;"
+           "silverPrice=3"
+        << V::SilverOnlyReached << "0 0 0 0 20000 25500 1785 500" << true;
+    QTest::newRow("shares: the gold nisab followed")
+        << "investmentShares=40000;investmentSharesPercent=25;tradingShares=10000;goldPrice=300;"
+           "silverPrice=3;basis=gold"
+        << V::SilverOnlyReached << "0 0 0 0 20000 25500 1785 0" << false;
+    QTest::newRow("shares: the silver nisab followed")
+        << "investmentShares=40000;investmentSharesPercent=25;goldPrice=300;silverPrice=3;"
+           "basis=silver"
+        << V::SilverOnlyReached << "0 0 0 0 10000 25500 1785 250" << true;
+    QTest::newRow("shares counted whole, no share typed counts none")
+        << "investmentShares=40000;investmentSharesPercent=100;tradingShares=1;"
+           "receivables=1;goldPrice=1000"
+        << V::BelowGold << "0 0 0 0 40002 85000 - 0" << false;
+    QTest::newRow("pension, digital currency; doubtful debts left out")
+        << "pension=1000;crypto=500;doubtfulReceivables=99999;silverPrice=1" << V::SilverReached
+        << "0 0 0 0 1500 - 595 37.5" << true;
+    QTest::newRow("worn jewellery counted") << "jewellery21=100;goldPrice=300" << V::GoldReached
+                                            << "87.5 26250 0 0 26250 25500 - 656.25" << true;
+    QTest::newRow("worn jewellery left out") << "jewellery21=100;goldPrice=300;jewellery=left"
+                                             << V::NoWealth << "0 0 0 0 0 25500 - 0" << false;
+    QTest::newRow("worn silver counted, half a hundredth up")
+        << "jewellerySilver925=1000;silverPrice=1" << V::SilverReached
+        << "0 0 925 925 925 - 595 23.13" << true;
+    QTest::newRow("jewellery left out needs no price")
+        << "jewellery18=10;silverPrice=3;jewellery=left" << V::NoWealth << "0 0 0 0 0 - 1785 0"
+        << false;
+    QTest::newRow("grams in two decimals") << "gold21=130.5;goldPrice=300" << V::GoldReached
+                                           << "114.19 34257 0 0 34257 25500 - 856.43" << true;
+    QTest::newRow("at the nisab as shown") << "silverPure=594.995;silverPrice=1"
+                                           << V::SilverReached << "0 0 595 595 595 - 595 14.88"
+                                           << true;
+    QTest::newRow("below the nisab as shown") << "silverPure=594.994;silverPrice=1"
+                                              << V::BelowSilver << "0 0 594.99 594.99 594.99 - 595 0"
+                                              << false;
+    QTest::newRow("only the gold price, the gold nisab followed")
+        << "cash=1000;goldPrice=300;basis=gold" << V::BelowGold << "0 0 0 0 1000 25500 - 0"
+        << false;
+    QTest::newRow("plain digits, however large")
+        << "gold24=999999999;goldPrice=999999999999999" << V::GoldReached
+        << "999999999 999999998999999000000000 0 0 999999998999999000000000 84999999999999900 - "
+           "24999999975000000000000"
+        << false;
 }
 
 void WealthZakatTest::weighsTheWholeWealth()
@@ -118,17 +174,26 @@ void WealthZakatTest::weighsTheWholeWealth()
     QFETCH(WealthVerdict, verdict);
     QFETCH(QString, results);
     QFETCH(bool, split);
-    const WealthZakat zakat = wealthZakat(entriesOf(entries));
+    const WealthZakat zakat = zakatOf(entries);
     QCOMPARE(zakat.problem, WealthProblem::None);
     QCOMPARE(zakat.verdict, verdict);
-    QStringList shown = {numberText(zakat.pureGold),    numberText(zakat.goldValue),
-                         numberText(zakat.pureSilver),  numberText(zakat.silverValue),
-                         numberText(zakat.netWealth),   nisabText(zakat.goldNisab),
-                         nisabText(zakat.silverNisab),  numberText(zakat.due)};
-    shown.replaceInStrings(kNisabWithoutPrice, QStringLiteral("-"));
+    const auto nisab = [](const std::optional<double> &value) {
+        return value ? hundredthsText(*value) : QStringLiteral("-");
+    };
+    const QStringList shown = {hundredthsText(zakat.pureGold),   hundredthsText(zakat.goldValue),
+                               hundredthsText(zakat.pureSilver), hundredthsText(zakat.silverValue),
+                               hundredthsText(zakat.netWealth),  nisab(zakat.goldNisab),
+                               nisab(zakat.silverNisab),         hundredthsText(zakat.due)};
     QCOMPARE(shown.join(u' '), results);
     QCOMPARE(zakat.dueSplit, split);
     QCOMPARE(zakat.dueTooLargeToSplit, !split && zakat.due != 0);
+    // One plain sentence: a due stated, or that none is due, never both.
+    const QString sentence = wealthSentence(zakat);
+    const bool saysNone = sentence.contains(QStringLiteral("لا زكاة"))
+        || sentence.contains(QStringLiteral("لا تجب"));
+    QVERIFY2(zakat.due > 0 ? sentence.contains(wealthFigure(zakat.due)) && !saysNone
+                           : !sentence.contains(QStringLiteral("الواجبة")),
+             qPrintable(sentence));
 }
 
 void WealthZakatTest::refusesWhatItCannotWeigh_data()
@@ -152,6 +217,17 @@ void WealthZakatTest::refusesWhatItCannotWeigh_data()
                                               << P::SilverPriceMissing << "silverPrice";
     QTest::newRow("no price") << "cash=10000" << P::NoPrice << "goldPrice";
     QTest::newRow("nothing typed") << "" << P::NoPrice << "goldPrice";
+    QTest::newRow("a share above 100") << "investmentSharesPercent=101;goldPrice=1"
+                                       << P::PercentOutOfRange << "investmentSharesPercent";
+    QTest::newRow("a share below 0") << "investmentSharesPercent=-1;goldPrice=1"
+                                     << P::PercentOutOfRange << "investmentSharesPercent";
+    QTest::newRow("worn gold counted, no price") << "jewellery18=10;silverPrice=3"
+                                                 << P::GoldPriceMissing << "goldPrice";
+    QTest::newRow("the gold nisab followed, no gold price") << "cash=1;silverPrice=3;basis=gold"
+                                                           << P::ChosenGoldPriceMissing
+                                                           << "goldPrice";
+    QTest::newRow("the silver nisab followed, no silver price")
+        << "cash=1;goldPrice=3;basis=silver" << P::ChosenSilverPriceMissing << "silverPrice";
 }
 
 void WealthZakatTest::refusesWhatItCannotWeigh()
@@ -159,7 +235,7 @@ void WealthZakatTest::refusesWhatItCannotWeigh()
     QFETCH(QString, entries);
     QFETCH(WealthProblem, problem);
     QFETCH(QString, entry);
-    const WealthZakat zakat = wealthZakat(entriesOf(entries));
+    const WealthZakat zakat = zakatOf(entries);
     QCOMPARE(zakat.problem, problem);
     QCOMPARE(zakat.entry, entryNamed(entry));
     QCOMPARE(zakat.due, 0.0);

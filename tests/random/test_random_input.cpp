@@ -8,12 +8,14 @@
 #include "tests/support/texts.h"
 #include "core/numbers.h"
 #include "livestock/sheep.h"
+#include "money/wealthzakat.h"
 #include "app/startup.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
@@ -50,26 +52,60 @@ struct WindowPlan {
     QList<Warning> warnings;
     QStringList writtenTexts;
     QStringList sentences = {}; // written with a number in place of %1
+    bool plainFigures = false; // figures in plain digits, at most two decimals
 };
 
 // The whole-wealth window's fields by their captions, which its warnings name.
 const QStringList kWealthCaptions = {
     QStringLiteral("النقد في اليد وفي الحسابات"), QStringLiteral("عروض التجارة بسعر بيعها اليوم"),
-    QStringLiteral("ديون لك يُرجى سدادها"),       QStringLiteral("ذهب عيار 24 بالجرام"),
-    QStringLiteral("ذهب عيار 22 بالجرام"),        QStringLiteral("ذهب عيار 21 بالجرام"),
-    QStringLiteral("ذهب عيار 18 بالجرام"),        QStringLiteral("ثمن جرام الذهب عيار 24"),
-    QStringLiteral("فضة خالصة بالجرام"),          QStringLiteral("فضة عيار 925 بالجرام"),
-    QStringLiteral("ثمن جرام الفضة الخالصة"),     QStringLiteral("ديون عليك حالّة")};
+    QStringLiteral("ديون لك يُرجى سدادها"), QStringLiteral("ديون لك لا يُرجى سدادها"),
+    QStringLiteral("أسهم للمتاجرة بقيمتها السوقية"), QStringLiteral("أسهم للاقتناء بقيمتها السوقية"),
+    QStringLiteral("ما يمكنك سحبه اليوم من مدخرات التقاعد بعد الغرامة والضريبة"),
+    QStringLiteral("عملات رقمية بقيمتها اليوم"), QStringLiteral("ذهب عيار 24 بالجرام"),
+    QStringLiteral("ذهب عيار 22 بالجرام"), QStringLiteral("ذهب عيار 21 بالجرام"),
+    QStringLiteral("ذهب عيار 18 بالجرام"), QStringLiteral("ثمن جرام الذهب عيار 24"),
+    QStringLiteral("فضة خالصة بالجرام"), QStringLiteral("فضة عيار 925 بالجرام"),
+    QStringLiteral("ثمن جرام الفضة الخالصة"), QStringLiteral("حليّ ذهب عيار 24 بالجرام"),
+    QStringLiteral("حليّ ذهب عيار 22 بالجرام"), QStringLiteral("حليّ ذهب عيار 21 بالجرام"),
+    QStringLiteral("حليّ ذهب عيار 18 بالجرام"), QStringLiteral("حليّ فضة عيار 925 بالجرام"),
+    QStringLiteral("ديون عليك حالّة أو تحلّ خلال سنة")};
 
 QList<Warning> wealthWarnings()
 {
     QList<Warning> warnings = {{kWealthGoldPriceMissing, kWealthTitle},
                                {kWealthSilverPriceMissing, kWealthTitle},
-                               {kWealthNoPrice, kWealthTitle}};
+                               {kWealthChosenGoldPriceMissing, kWealthTitle},
+                               {kWealthChosenSilverPriceMissing, kWealthTitle},
+                               {kWealthNoPrice, kWealthTitle},
+                               {kWealthPercent.arg(QStringLiteral("النسبة التي تُزكّى منها %")),
+                                kWealthTitle}};
     for (const QString &caption : kWealthCaptions)
         warnings << Warning(kWealthNotAnAmount.arg(caption), kWealthTitle)
                  << Warning(kWealthTooLarge.arg(caption), kWealthTitle);
     return warnings;
+}
+
+// Every verdict the whole-wealth window may write, by every nisab followed:
+// those that state a due with %1 in its place, and those that state none.
+QPair<QStringList, QStringList> wealthSentences()
+{
+    const QString due = QStringLiteral("1234.5");
+    QStringList withDue;
+    QStringList without;
+    for (int verdict = int(WealthVerdict::NoWealth); verdict <= int(WealthVerdict::BelowSilver);
+         ++verdict)
+        for (NisabBasis basis : {NisabBasis::Lower, NisabBasis::Gold, NisabBasis::Silver}) {
+            WealthZakat zakat;
+            zakat.verdict = WealthVerdict(verdict);
+            zakat.views.basis = basis;
+            zakat.due = 1234.5;
+            const QString sentence = wealthSentence(zakat);
+            if (sentence.contains(due))
+                withDue << QString(sentence).replace(due, QStringLiteral("%1"));
+            else
+                without << sentence;
+        }
+    return {withDue, without};
 }
 
 QList<WindowPlan> windowPlans()
@@ -92,10 +128,8 @@ QList<WindowPlan> windowPlans()
         {QStringLiteral("frmzakat5"), 5, {{kDigitsOnly, kQuantityTitle}},
          {kTenth, kHalfTenth, kFifth}},
         {QStringLiteral("frmzakat6"), 7, wealthWarnings(),
-         {kWealthNoWealth, kWealthDebtsCoverWealth, kWealthNeitherReached, kWealthBelowGold,
-          kWealthBelowSilver, kWealthNoPriceShown},
-         {kWealthBothReached, kWealthGoldOnlyReached, kWealthSilverOnlyReached,
-          kWealthGoldReached, kWealthSilverReached}},
+         wealthSentences().second + QStringList{kWealthNoPriceShown}, wealthSentences().first,
+         true},
     };
 }
 
@@ -180,8 +214,27 @@ QString junkIn(const QString &text)
 // What is wrong with a text a window shows, or the empty text: it must be one
 // of the allowed texts, one of the sentences with a number in number text in
 // place of %1, or a number in number text, and never junk.
+// A number as a window writes it: in number text, or where the window writes
+// plain figures, in at most two decimals of plain digits, a figure below zero
+// kept with its sign in a left-to-right isolate.
+bool isNumberAsWritten(QString text, bool plainFigures)
+{
+    const bool isolated =
+        text.startsWith(QChar(u'\u2066')) && text.endsWith(QChar(u'\u2069'));
+    if (plainFigures && isolated)
+        text = text.mid(1, text.size() - 2);
+    if (plainFigures && isolated != text.startsWith(u'-'))
+        return false;
+    const auto value = readNumber(text);
+    if (!value)
+        return false;
+    if (plainFigures)
+        return hundredthsText(*value) == text;
+    return numberText(*value) == text;
+}
+
 QString textFault(const QString &text, const QSet<QString> &allowed,
-                  const QStringList &sentences = {})
+                  const QStringList &sentences = {}, bool plainFigures = false)
 {
     const QString junk = junkIn(text);
     if (!junk.isEmpty())
@@ -195,15 +248,15 @@ QString textFault(const QString &text, const QSet<QString> &allowed,
             || !text.endsWith(after))
             continue;
         const QString number = text.mid(before.size(), text.size() - before.size() - after.size());
-        const auto value = readNumber(number);
-        if (value && numberText(*value) == number)
+        if (isNumberAsWritten(number, plainFigures))
             return QString();
     }
     const auto value = readNumber(text);
-    if (!value)
+    if (!value && !(plainFigures && isNumberAsWritten(text, true)))
         return QStringLiteral("neither a design text, a placeholder nor a number");
-    if (numberText(*value) != text)
-        return QStringLiteral("a number not in number text (%1)").arg(numberText(*value));
+    if (!isNumberAsWritten(text, plainFigures))
+        return QStringLiteral("a number not as the window writes it (%1)")
+            .arg(value ? numberText(*value) : text);
     return QString();
 }
 
@@ -383,9 +436,12 @@ private:
 
     void open(const WindowPlan &plan, Window &window);
     QString fault(QWidget *window, const QSet<QString> &allowed,
-                  const QStringList &sentences = {}) const;
+                  const QStringList &sentences = {}, bool plainFigures = false) const;
     void typeStep(Window &window, EntryMaker &entries);
     bool pressStep(Window &window); // true when the button pressed was Back
+    // Now and then moves a choice box one item up or down, as the arrow keys
+    // do; false when it did not.
+    bool chooseStep(Window &window);
 
     std::mt19937 m_random;
     MainMenu *m_menu = nullptr;
@@ -447,6 +503,10 @@ void RandomInputTest::checkerRefusesWhatNoWindowMayShow_data()
     QTest::newRow("sentence with words for the number")
         << QStringLiteral("\u0634\u0627\u0629 \u0635\u0641\u0631.") << true;
     QTest::newRow("sentence with inf") << QStringLiteral("\u0634\u0627\u0629 inf.") << true;
+    QTest::newRow("plain figure: an isolated negative") << QStringLiteral("\u2066-4000.5\u2069") << false;
+    QTest::newRow("plain figure: no exponent form") << "2500074999500000000" << false;
+    QTest::newRow("plain figure: three decimals") << "114.188" << true;
+    QTest::newRow("plain figure: a bare negative") << "-4000" << true;
 }
 
 void RandomInputTest::checkerRefusesWhatNoWindowMayShow()
@@ -455,7 +515,8 @@ void RandomInputTest::checkerRefusesWhatNoWindowMayShow()
     QFETCH(bool, refused);
     const QSet<QString> allowed = {QStringLiteral("...."), QStringLiteral("\u0634\u0627\u0629"), QString()};
     const QStringList sentences = {QStringLiteral("\u0634\u0627\u0629 %1.")};
-    QCOMPARE(!textFault(text, allowed, sentences).isEmpty(), refused);
+    const bool plain = QByteArray(QTest::currentDataTag()).startsWith("plain figure");
+    QCOMPARE(!textFault(text, allowed, sentences, plain).isEmpty(), refused);
 }
 
 void RandomInputTest::open(const WindowPlan &plan, Window &window)
@@ -485,14 +546,14 @@ void RandomInputTest::open(const WindowPlan &plan, Window &window)
 }
 
 QString RandomInputTest::fault(QWidget *window, const QSet<QString> &allowed,
-                               const QStringList &sentences) const
+                               const QStringList &sentences, bool plainFigures) const
 {
     auto described = [](const QWidget *control, const QString &text, const QString &why) {
         return QStringLiteral("%1 of %2 shows \"%3\": %4")
             .arg(control->objectName(), control->window()->objectName(), text.left(200), why);
     };
     for (const QLabel *label : window->findChildren<QLabel *>()) {
-        const QString why = textFault(label->text(), allowed, sentences);
+        const QString why = textFault(label->text(), allowed, sentences, plainFigures);
         if (!why.isEmpty())
             return described(label, label->text(), why);
     }
@@ -541,6 +602,20 @@ void RandomInputTest::typeStep(Window &window, EntryMaker &entries)
         m_lastAction += QStringLiteral(", then Enter");
         QTest::keyClick(field, Qt::Key_Return);
     }
+}
+
+bool RandomInputTest::chooseStep(Window &window)
+{
+    const QList<QComboBox *> choices = window.widget->findChildren<QComboBox *>();
+    if (choices.isEmpty() || std::uniform_int_distribution<int>(0, 5)(m_random) != 0)
+        return false;
+    QComboBox *choice =
+        choices.at(std::uniform_int_distribution<int>(0, int(choices.size()) - 1)(m_random));
+    const bool down = std::uniform_int_distribution<int>(0, 1)(m_random) == 0;
+    m_lastAction = QStringLiteral("chose %1 in %2").arg(down ? "down" : "up", choice->objectName());
+    choice->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(choice, down ? Qt::Key_Down : Qt::Key_Up);
+    return true;
 }
 
 bool RandomInputTest::pressStep(Window &window)
@@ -600,7 +675,7 @@ void RandomInputTest::everyWindowSurvivesRandomEntriesAndPresses()
             bool pressedBack = false;
             if (typing)
                 typeStep(window, entries);
-            else
+            else if (!chooseStep(window))
                 pressedBack = pressStep(window);
             QCoreApplication::processEvents(); // as between two actions of the user
             const QString where = QStringLiteral("seed %1, %2 step %3 (%4)")
@@ -627,7 +702,7 @@ void RandomInputTest::everyWindowSurvivesRandomEntriesAndPresses()
                 ++reopenings;
             }
             QVERIFY2(window.widget && window.widget->isVisible(), qPrintable(where));
-            const QString wrong = fault(window.widget, allowed, plan.sentences);
+            const QString wrong = fault(window.widget, allowed, plan.sentences, plan.plainFigures);
             QVERIFY2(wrong.isEmpty(), qPrintable(where + QStringLiteral(": ") + wrong));
             if (step % 1000 == 0) {
                 const QString menuWrong = fault(m_menu, m_menuTexts);

@@ -38,7 +38,10 @@ void checkBelow(QAccessibleInterface *parent, const QString &path,
                  qPrintable(where + QStringLiteral(" is named as drawn: ") + name));
         if (child->state().focusable && !child->state().invisible)
             focusable.insert(name, where);
-        checkBelow(child, where, focusable);
+        // The items of a choice box are its choices, not controls of their
+        // own: one of them is named as the box is, whose name is its choice.
+        QMultiHash<QString, QString> items;
+        checkBelow(child, where, child->role() == QAccessible::ComboBox ? items : focusable);
     }
 }
 

@@ -54,20 +54,19 @@ inline const QString kWealthDebtsCoverWealth =
     QStringLiteral("الديون التي عليك تستغرق مالك كله، فلا زكاة عليك.");
 inline const QString kWealthBothReached =
     QStringLiteral("بلغ مالك نصاب الذهب ونصاب الفضة، فالزكاة الواجبة %1.");
-inline const QString kWealthGoldOnlyReached = QStringLiteral(
-    "بلغ مالك نصاب الذهب ولم يبلغ نصاب الفضة، فالزكاة الواجبة %1 بنصاب الذهب، ولا زكاة بنصاب الفضة.");
-inline const QString kWealthSilverOnlyReached = QStringLiteral(
-    "بلغ مالك نصاب الفضة ولم يبلغ نصاب الذهب، فالزكاة الواجبة %1 بنصاب الفضة، ولا زكاة بنصاب الذهب.");
+inline const QString kWealthSilverOnlyByLower = QStringLiteral(
+    "بلغ مالك نصاب الفضة ولم يبلغ نصاب الذهب، وبالأقل من النصابين فالزكاة الواجبة %1.");
+inline const QString kWealthGoldFollowedSilverReached = QStringLiteral(
+    "بلغ مالك نصاب الفضة ولم يبلغ نصاب الذهب الذي تتبعه، فلا تجب عليك الزكاة بنصاب الذهب.");
 inline const QString kWealthNeitherReached =
     QStringLiteral("لم يبلغ مالك نصاب الذهب ولا نصاب الفضة، فلا زكاة عليك.");
-inline const QString kWealthGoldReached = QStringLiteral(
-    "بلغ مالك نصاب الذهب، فالزكاة الواجبة %1، ولم يُكتب ثمن الفضة فلم يُقارن بنصابها.");
-inline const QString kWealthBelowGold = QStringLiteral(
-    "لم يبلغ مالك نصاب الذهب فلا زكاة عليك به، ولم يُكتب ثمن الفضة لمعرفة نصابها.");
-inline const QString kWealthSilverReached = QStringLiteral(
-    "بلغ مالك نصاب الفضة، فالزكاة الواجبة %1، ولم يُكتب ثمن الذهب فلم يُقارن بنصابه.");
-inline const QString kWealthBelowSilver = QStringLiteral(
-    "لم يبلغ مالك نصاب الفضة فلا زكاة عليك به، ولم يُكتب ثمن الذهب لمعرفة نصابه.");
+inline const QString kWealthGoldReached =
+    QStringLiteral("بلغ مالك نصاب الذهب، فالزكاة الواجبة %1.");
+inline const QString kWealthBelowGoldAskSilver = QStringLiteral(
+    "لم يبلغ مالك نصاب الذهب، ونصاب الفضة قد يكون أقل منه: اكتب ثمن جرام الفضة لتعرف هل "
+    "بلغه مالك.");
+inline const QString kWealthBelowGoldFollowed =
+    QStringLiteral("لم يبلغ مالك نصاب الذهب الذي تتبعه، فلا زكاة عليك.");
 inline const QString kWealthTitle = QStringLiteral("تنبيه");
 inline const QString kWealthNotAnAmount =
     QStringLiteral("اكتب في خانة «%1» عددًا لا يقل عن صفر، أو اتركها فارغة");
@@ -77,6 +76,12 @@ inline const QString kWealthGoldPriceMissing = QStringLiteral(
     "ثمن جرام الذهب ناقص: اكتب «ثمن جرام الذهب عيار 24» لتُحسب قيمة الذهب الذي كتبته");
 inline const QString kWealthSilverPriceMissing = QStringLiteral(
     "ثمن جرام الفضة ناقص: اكتب «ثمن جرام الفضة الخالصة» لتُحسب قيمة الفضة التي كتبتها");
+inline const QString kWealthPercent =
+    QStringLiteral("اكتب في خانة «%1» عددًا من 0 إلى 100، أو اتركها فارغة");
+inline const QString kWealthChosenGoldPriceMissing = QStringLiteral(
+    "ثمن جرام الذهب ناقص: اكتب «ثمن جرام الذهب عيار 24» ليُعرف نصاب الذهب الذي تتبعه");
+inline const QString kWealthChosenSilverPriceMissing = QStringLiteral(
+    "ثمن جرام الفضة ناقص: اكتب «ثمن جرام الفضة الخالصة» ليُعرف نصاب الفضة الذي تتبعه");
 inline const QString kWealthNoPrice = QStringLiteral(
     "لا يُعرف النصاب بلا ثمن: اكتب ثمن جرام الذهب أو ثمن جرام الفضة أو كليهما");
 inline const QString kWealthNoPriceShown = QStringLiteral("لم يُكتب الثمن");
