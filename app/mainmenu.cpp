@@ -4,12 +4,16 @@
 #include "app/mainmenu.h"
 
 #include "app/about.h"
+#include "core/dates.h"
 #include "livestock/livestockwindow.h"
 #include "money/cashwindow.h"
 #include "money/goldwindow.h"
 #include "money/silverwindow.h"
 #include "money/wealthwindow.h"
 #include "produce/producewindow.h"
+#include "records/hawl.h"
+#include "records/recordbook.h"
+#include "records/recordswindow.h"
 #include "ui/calculator.h"
 #include "ui/desktopactions.h"
 #include "ui/look.h"
@@ -17,6 +21,8 @@
 #include "ui/window.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QTimer>
 
 namespace {
 const QString kCaption = QStringLiteral("برنامج حساب الزكاة");
@@ -27,13 +33,18 @@ const QString kCredit = QStringLiteral("صدقة جارية");
 const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم: طريقة الإبلاغ عن خطأ هنا");
 const QString kAboutText = QStringLiteral("عن البرنامج");
 const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
+const QString kHawlCome = QStringLiteral("حلّ حول %1 في %2 (%3)، ولم يُحفظ حسابه لهذا العام");
+const QString kHawlComing = QStringLiteral("يحلّ حول %1 في %2 (%3)، ولم يُحفظ حسابه لهذا العام");
+const QString kAndOthers = QStringLiteral("، ومثله %1 من أفراد الأسرة");
+const QString kReminderDescription = QStringLiteral("يفتح سجل الزكاة على هذا الفرد");
+const QString kNoReminder = QStringLiteral("لا حول قريبًا");
 } // namespace
 
-MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
+MainMenu::MainMenu() : DesignWindow(kDesignTwips)
 {
     const DesignScale &at = scale();
     const QFont windowFont = at.font(Face::TimesNewRoman, 14.25);
-    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, at.size(10890, 8370),
+    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, at.size(kDesignTwips),
                 Colour::MenuMaroon, true, windowFont);
 
     const QFont disclaimerFont = at.font(Face::SimplifiedArabic, 14.25, Bold);
@@ -65,7 +76,15 @@ MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
     // calculators, under the last of the design's, and "خروج من البرنامج"
     // moves down to stay the last button.
     wealthButton = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 5400);
-    exitButton = button("Command6", kExitText, 6600);
+    recordsButton = button("Command9", QStringLiteral("سجل الزكاة"), 7080);
+    exitButton = button("Command6", kExitText, 8280);
+    hawlReminder = new LinkLabel(this, QStringLiteral("hawlReminder"), QString(),
+                                 at.rect(240, 6720, 4695, 1440), disclaimerFont, Colour::Yellow,
+                                 Align::Centre);
+    hawlReminder->setAccessibleName(kNoReminder);
+    hawlReminder->setAccessibleDescription(kReminderDescription);
+    hawlReminder->setHandler([this] { openRecords(m_remindedMember); });
+    hawlReminder->hide();
     livestockButton->setHandler([this] { openLivestock(); });
     goldButton->setHandler([this] { openGold(); });
     silverButton->setHandler([this] { openSilver(); });
@@ -73,13 +92,15 @@ MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
     produceButton->setHandler([this] { openProduce(); });
     exitButton->setHandler([this] { exit(); });
     wealthButton->setHandler([this] { openWealth(); });
+    recordsButton->setHandler([this] { openRecords(); });
 
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
                        QStringLiteral("Command3"), QStringLiteral("Command4"),
                        QStringLiteral("Command5"), QStringLiteral("Command7"),
-                       QStringLiteral("Command6")});
-    // The link comes after the design's own tab order.
+                       QStringLiteral("Command9"), QStringLiteral("Command6")});
+    // The links come after the design's own tab order.
     QWidget::setTabOrder(exitButton, contactLink);
+    QWidget::setTabOrder(contactLink, hawlReminder);
 
     auto *about = new QAction(kAboutText, this);
     connect(about, &QAction::triggered, this, [this] { contactLink->open(); });
@@ -119,4 +140,45 @@ void MainMenu::exit()
 void MainMenu::openWealth()
 {
     openWindow(m_wealth);
+}
+
+void MainMenu::openRecords(int memberId)
+{
+    openWindow(m_records);
+    m_records->setRecordOpener([this](const QString &name, const Fields &entries) {
+        openWealth();
+        m_wealth->showRecord(name, entries);
+    });
+    if (memberId != 0)
+        m_records->chooseMember(memberId);
+}
+
+bool MainMenu::event(QEvent *event)
+{
+    // The record is read once the menu is on screen, never before its first frame.
+    if (event->type() == QEvent::Paint && !m_drawn) {
+        m_drawn = true;
+        QTimer::singleShot(0, this, &MainMenu::remindOfHawl);
+    }
+    return DesignWindow::event(event);
+}
+
+void MainMenu::remindOfHawl()
+{
+    const StoreState &state = RecordBook::instance().state();
+    const QList<HawlReminder> due = hawlReminders(state.household, today());
+    if (due.isEmpty()) {
+        hawlReminder->hide();
+        return;
+    }
+    const HawlReminder &first = due.first();
+    m_remindedMember = first.memberId;
+    QString line = (first.hawlDate <= today() ? kHawlCome : kHawlComing)
+                       .arg(first.name, hijriDateText(first.hawlDate),
+                            gregorianDateText(first.hawlDate));
+    if (due.size() > 1)
+        line += kAndOthers.arg(due.size() - 1);
+    hawlReminder->setText(line);
+    hawlReminder->setAccessibleName(line);
+    hawlReminder->show();
 }

@@ -14,6 +14,7 @@ class CashWindow;
 class GoldWindow;
 class LivestockWindow;
 class ProduceWindow;
+class RecordsWindow;
 class SilverWindow;
 class WealthWindow;
 
@@ -23,11 +24,15 @@ class WealthWindow;
 //   Label1 title        Label3 disclaimer      Label2 credit        Label4 contactLink
 //   Command1 livestockButton   Command2 goldButton   Command3 silverButton
 //   Command4 cashButton        Command5 produceButton   Command7 wealthButton
-//   Command6 exitButton
+//   Command9 recordsButton     Command6 exitButton      hawlReminder (no design name)
 class MainMenu : public DesignWindow {
     Q_OBJECT
 public:
     MainMenu();
+
+    // The menu's design size: grown below the design's buttons to hold the
+    // calculators that came after it.
+    static constexpr QSize kDesignTwips{10890, 9375};
 
     void openLivestock();
     void openGold();
@@ -35,7 +40,11 @@ public:
     void openCash();
     void openProduce();
     void openWealth();
+    void openRecords(int memberId = 0);
     void exit();
+    // Once the menu is on screen: a member whose hawl has come, or comes
+    // within the week, and who has no record for this year, named in one line.
+    void remindOfHawl();
 
     DesignLabel *title;
     DesignLabel *disclaimer;
@@ -47,9 +56,16 @@ public:
     CommandButton *cashButton;
     CommandButton *produceButton;
     CommandButton *exitButton;
-    CommandButton *wealthButton; // the whole wealth, below the design's buttons
+    CommandButton *wealthButton; // the whole wealth, with the calculators
+    CommandButton *recordsButton;
+    LinkLabel *hawlReminder; // shown when a hawl is near; opens the records on its member
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
+    int m_remindedMember = 0;
+    bool m_drawn = false;
     // One window of each kind at most; empty until first opened or once closed.
     QPointer<LivestockWindow> m_livestock;
     QPointer<GoldWindow> m_gold;
@@ -57,4 +73,5 @@ private:
     QPointer<ProduceWindow> m_produce;
     QPointer<SilverWindow> m_silver;
     QPointer<WealthWindow> m_wealth;
+    QPointer<RecordsWindow> m_records;
 };

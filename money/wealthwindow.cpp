@@ -3,8 +3,11 @@
 
 #include "money/wealthwindow.h"
 
+#include "core/dates.h"
 #include "core/numbers.h"
 #include "money/zakatconstants.h"
+#include "records/hawl.h"
+#include "records/recordbook.h"
 #include "ui/accessible.h"
 #include "ui/announcer.h"
 #include "ui/calculator.h"
@@ -66,6 +69,34 @@ const QString kDoubtfulLeftOut = QStringLiteral(
     "لم تُحسب الديون التي لا يُرجى سدادها (%1)، وتُزكّى سنة واحدة إذا قُبضت");
 const QString kJewelleryLeftOut = QStringLiteral(
     "لم يُحسب الحليّ المستعمل (%1 جرام ذهبًا خالصًا و%2 جرام فضة خالصة)، لأنك اخترت ألا تُزكّيه");
+
+// Saving into the household's record.
+const QString kMemberCaption = QStringLiteral("لمن هذا المال");
+const QString kSaveRecord = QStringLiteral("احفظ في السجل");
+const QString kSaved = QStringLiteral("حُفظ الحساب في سجل %1 لعام %2 هـ");
+const QString kNotSaved = QStringLiteral("لم يُحفظ الحساب: %1");
+const QString kNothingSavedYet = QStringLiteral("لم يُحفظ هذا الحساب في السجل");
+const QString kNoMemberName = QStringLiteral("اكتب اسم من هذا ماله");
+const QString kBusy = QStringLiteral(
+    "نسخة أخرى من البرنامج تحفظ في السجل الآن، فأعد المحاولة بعد قليل");
+const QString kReplaceTitle = QStringLiteral("سجل الزكاة");
+const QString kReplaceQuestion = QStringLiteral(
+    "في سجل %1 حساب لعام %2 هـ. أتريد أن تضع هذا الحساب مكانه؟ تبقى الدفعات المسجلة له.");
+// How the views are kept in a record: by what they are, not by their words.
+const QString kBasisKey = QStringLiteral("nisabBasis");
+const QString kJewelleryKey = QStringLiteral("jewelleryCounted");
+const QString kVerdictKey = QStringLiteral("verdict");
+const QStringList kBasisValues = {QStringLiteral("lower"), QStringLiteral("gold"),
+                                  QStringLiteral("silver")};
+
+// A figure as kept in a record: its digits, without the marks that keep a
+// sign with them on screen.
+QString storedText(QString shown)
+{
+    for (const char16_t mark : {u'\u2066', u'\u2069'})
+        shown.remove(QChar(mark));
+    return shown;
+}
 
 // Typed characters of each field.
 constexpr int kAmountMaxLength = 15;
@@ -327,6 +358,22 @@ WealthWindow::WealthWindow() : DesignWindow(kDesignTwips)
                                                                           kResultsWidth, 450),
                         boxNameFont, Colour::LightGreen, Align::Centre);
     unsplitNote->hide();
+    // Whose wealth it is, and the computation saved into the record.
+    label(QStringLiteral("memberCaption"), kMemberCaption, at.rect(3240, 7710, 2880, kRowHeight),
+          captionFont);
+    member = new QComboBox(this);
+    placeControl(member, QStringLiteral("member"), at.rect(360, 7710, 2760, kRowHeight),
+                 captionFont);
+    member->setEditable(true);
+    member->setInsertPolicy(QComboBox::NoInsert); // a new name is added by saving
+    member->setAccessibleName(kMemberCaption);
+    member->lineEdit()->setAccessibleName(kMemberCaption);
+    member->view()->setAccessibleName(kMemberCaption);
+    saveRecordButton = new CommandButton(this, QStringLiteral("saveRecord"), kSaveRecord,
+                                         at.rect(360, 8175, 5760, 420), captionFont,
+                                         Colour::Aqua);
+    saveNote = label(QStringLiteral("saveNote"), QString(), at.rect(240, 8610, 6000, 540),
+                     boxNameFont, Colour::LightGreen, Align::Centre);
     label(QStringLiteral("conditions"), kConditions, at.rect(2460, 9270, 15120, 660),
           at.font(Face::TraditionalArabic, 13.5, Bold), Colour::LightGreen, Align::Centre);
 
@@ -341,6 +388,9 @@ WealthWindow::WealthWindow() : DesignWindow(kDesignTwips)
     addCalculatorActions(this, backAndExit, [this] { return summary(); }, selectable);
 
     computeButton->setHandler([this] { compute(); });
+    saveRecordButton->setHandler([this] { saveToRecord(); });
+    fillMembers();
+    connect(&RecordBook::instance(), &RecordBook::changed, this, &WealthWindow::fillMembers);
     for (const Entry &shown : std::as_const(m_entries)) {
         shown.field->setSelectAllOnClick(true);
         shown.field->setChangeHandler([this] { entryChanged(); });
@@ -357,7 +407,8 @@ WealthWindow::WealthWindow() : DesignWindow(kDesignTwips)
     tabOrder.removeOne(QStringLiteral("debts"));
     tabOrder.insert(tabOrder.indexOf(QStringLiteral("gold24")), QStringLiteral("debts"));
     tabOrder << jewelleryCounted->objectName() << nisabBasis->objectName()
-             << computeButton->objectName() << backButton->objectName()
+             << computeButton->objectName() << member->objectName()
+             << saveRecordButton->objectName() << backButton->objectName()
              << exitButton->objectName();
     applyTabOrder(this, tabOrder);
 }
@@ -454,6 +505,7 @@ void WealthWindow::compute()
     breakdownFrame->setVisible(m_split.has_value());
     nameBreakdownBoxes();
     unsplitNote->setVisible(zakat.dueTooLargeToSplit);
+    saveRecordButton->setEnabled(true);
     ui::announce(this, ui::spokenName(sentence)); // the verdict and the due, heard once
 }
 
@@ -469,6 +521,121 @@ void WealthWindow::entryChanged()
     breakdownFrame->hide();
     unsplitNote->hide();
     nameBreakdownBoxes();
+    saveRecordButton->setEnabled(false); // nothing on screen to save
+    saveNote->clear();
+    saveNote->setAccessibleName(kNothingSavedYet);
+}
+
+void WealthWindow::fillMembers()
+{
+    // The names as stored, the name being typed or chosen kept.
+    const QString chosen = member->currentText();
+    const QSignalBlocker quiet(member);
+    member->clear();
+    for (const Member &each : RecordBook::instance().state().household.members())
+        member->addItem(each.name, each.id);
+    const int at = member->findText(chosen);
+    if (at >= 0)
+        member->setCurrentIndex(at);
+    else if (!chosen.isEmpty())
+        member->setEditText(chosen);
+}
+
+Fields WealthWindow::typedEntries() const
+{
+    Fields entries;
+    for (const Entry &shown : m_entries)
+        entries.append({shown.field->objectName(), shown.field->text()});
+    entries.append({kJewelleryKey, jewelleryCounted->isChecked() ? QStringLiteral("true")
+                                                                 : QStringLiteral("false")});
+    entries.append({kBasisKey, kBasisValues.value(nisabBasis->currentIndex())});
+    return entries;
+}
+
+Fields WealthWindow::shownResults() const
+{
+    Fields results;
+    for (const Result &shown : m_results)
+        results.append({shown.value->objectName(), storedText(shown.text(*m_zakat))});
+    results.append({kVerdictKey, storedText(wealthSentence(*m_zakat))});
+    return results;
+}
+
+void WealthWindow::noteSaved(const QString &note)
+{
+    saveNote->setText(note);
+    saveNote->setAccessibleName(note);
+    ui::announce(this, note);
+}
+
+void WealthWindow::saveToRecord()
+{
+    if (!m_zakat)
+        return;
+    const QString name = member->currentText().simplified();
+    if (name.isEmpty()) {
+        noteSaved(kNotSaved.arg(kNoMemberName));
+        member->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Record record;
+    record.date = today();
+    record.entries = typedEntries();
+    record.results = shownResults();
+    int year = 0;
+    const auto attempt = [&](bool replace) {
+        Change outcome = Change::Done;
+        RecordBook::instance().change([&](Household &household) {
+            int id = 0;
+            for (const Member &each : household.members())
+                if (each.name == name)
+                    id = each.id;
+            if (id == 0 && (outcome = household.addMember(name, &id)) != Change::Done)
+                return false;
+            Record saved = record;
+            saved.hijriYear = year = zakatYear(saved.date, household.member(id)->hawl);
+            outcome = household.saveRecord(id, saved, replace);
+            return outcome == Change::Done;
+        });
+        return outcome;
+    };
+    Change outcome = attempt(false);
+    if (outcome == Change::ReplacesRecord
+        && askYesNo(this, kReplaceQuestion.arg(name).arg(year), kReplaceTitle))
+        outcome = attempt(true);
+    const StoreState &stored = RecordBook::instance().state();
+    if (outcome == Change::ReplacesRecord)
+        return; // the user kept the record saved before
+    if (stored.status == StoreStatus::Busy)
+        noteSaved(kNotSaved.arg(kBusy));
+    else if (stored.status != StoreStatus::Ok)
+        noteSaved(kNotSaved.arg(storeMessage(stored.status, stored.path)));
+    else if (outcome == Change::Done)
+        noteSaved(kSaved.arg(name).arg(year));
+}
+
+void WealthWindow::showRecord(const QString &memberName, const Fields &entries)
+{
+    for (const Entry &shown : std::as_const(m_entries)) {
+        QString text = shown.entry == &WealthEntries::investmentSharesPercent ? kInitialPercent
+                                                                             : QString();
+        for (const auto &[key, value] : entries)
+            if (key == shown.field->objectName())
+                text = value;
+        shown.field->write(text);
+    }
+    for (const auto &[key, value] : entries) {
+        if (key == kJewelleryKey)
+            jewelleryCounted->setChecked(value != QLatin1String("false"));
+        else if (key == kBasisKey)
+            nisabBasis->setCurrentIndex(std::max(0, int(kBasisValues.indexOf(value))));
+    }
+    const int at = member->findText(memberName);
+    if (at >= 0)
+        member->setCurrentIndex(at);
+    else
+        member->setEditText(memberName);
+    computeButton->setFocus(Qt::OtherFocusReason);
 }
 
 void WealthWindow::nameBreakdownBoxes()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "money/breakdownview.h"
+#include "records/household.h"
 #include "money/wealthzakat.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
@@ -34,6 +35,12 @@ public:
 
     void compute();      // "احسب"
     void entryChanged(); // any edit or choice empties the results
+    // "احفظ في السجل": the computation on screen into the chosen member's
+    // record of this Hijri year, after asking before it replaces one.
+    void saveToRecord();
+    // A saved record's entries and views back in the fields, for the member
+    // named, to review or to compute again.
+    void showRecord(const QString &memberName, const Fields &entries);
 
     // What the window shows of its computation, for copying and printing.
     ComputationSummary summary() const;
@@ -49,6 +56,10 @@ public:
     BreakdownView breakdown;
     QWidget *breakdownFrame; // shown while a due is split
     DesignLabel *unsplitNote; // shown when the due is too large to split
+
+    QComboBox *member; // whose wealth this is
+    CommandButton *saveRecordButton;
+    DesignLabel *saveNote; // says, without a box, what the save did
 
     CommandButton *backButton;
     CommandButton *exitButton;
@@ -73,6 +84,10 @@ private:
     void warn(const WealthZakat &zakat);
     void showResult(const Result &result, const QString &text);
     void nameBreakdownBoxes();
+    void fillMembers();
+    void noteSaved(const QString &note);
+    Fields typedEntries() const;
+    Fields shownResults() const;
 
     QList<Entry> m_entries;
     QList<Result> m_results;

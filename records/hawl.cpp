@@ -28,17 +28,6 @@ bool isValidHawl(const Hawl &hawl)
     return hawl.day >= 1 && hawl.day <= 30 && hawl.month >= 1 && hawl.month <= 12;
 }
 
-QString hijriDateText(const QDate &date)
-{
-    const QCalendar hijri = hijriCalendar();
-    const QCalendar::YearMonthDay parts = hijri.partsFromDate(date);
-    return QStringLiteral("%1 %2 %3 هـ")
-        .arg(parts.day)
-        .arg(hijri.standaloneMonthName(QLocale(QLocale::Arabic, QLocale::Egypt), parts.month,
-                                       parts.year))
-        .arg(parts.year);
-}
-
 QDate hawlDateIn(int year, const Hawl &hawl)
 {
     const QCalendar hijri = hijriCalendar();

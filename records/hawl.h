@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/dates.h"
 #include "records/household.h"
 
 #include <QCalendar>
@@ -21,8 +22,6 @@ int hijriYear(const QDate &date);
 std::optional<Hawl> hawlOf(const QDate &date); // the Hijri day and month of a date
 bool isValidHawl(const Hawl &hawl);
 
-// "15 رمضان 1446 هـ".
-QString hijriDateText(const QDate &date);
 
 // The hawl's date in a Hijri year; day 30 of a 29-day month is its last day.
 QDate hawlDateIn(int hijriYear, const Hawl &hawl);

@@ -29,6 +29,21 @@ void showWarning(QWidget *over, const QString &text, const QString &title)
         over->window()->activateWindow();
 }
 
+bool askYesNo(QWidget *over, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, over);
+    box.setObjectName(QStringLiteral("question"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.button(QMessageBox::Yes)->setText(kYesText);
+    box.button(QMessageBox::No)->setText(kNoText);
+    box.setDefaultButton(QMessageBox::No);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    if (over)
+        over->window()->activateWindow();
+    return yes;
+}
+
 BackAndExit addBackAndExit(QWidget *window, const QString &backName, const QRect &backBounds,
                            const QString &exitName, const QRect &exitBounds,
                            const QColor &colour)

@@ -16,6 +16,8 @@ inline const QString kExitText = QStringLiteral("خروج من البرنامج"
 // The button of every box the program shows, as an Arabic desktop words it
 // (Qt's own translation has another word).
 inline const QString kOkText = QStringLiteral("موافق");
+inline const QString kYesText = QStringLiteral("نعم");
+inline const QString kNoText = QStringLiteral("لا");
 inline const QString kDigitsOnlyWarning =
     QStringLiteral(" ادخل ارقام فقط ويدون مسافات بين الارقام");
 
@@ -34,3 +36,8 @@ BackAndExit addBackAndExit(QWidget *window, const QString &backName, const QRect
 // button reading "موافق", the exact text and title, laid out right to left, blocking every
 // window until the user dismisses it.
 void showWarning(QWidget *over, const QString &text, const QString &title);
+
+// The modal question the program asks before it replaces or deletes what the
+// user saved: a question icon, "نعم" and "لا" (the default, so that Enter
+// destroys nothing), laid out right to left. True for "نعم".
+bool askYesNo(QWidget *over, const QString &text, const QString &title);

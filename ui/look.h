@@ -80,6 +80,8 @@ inline const QColor Black{0x00, 0x00, 0x00};
 inline const QColor DarkTeal{0x00, 0x40, 0x40}; // the whole-wealth window
 inline const QColor Aqua{0x80, 0xC0, 0xC0};
 inline const QColor NoteYellow{0xFF, 0xFF, 0xE1}; // the pale face of a passing note
+inline const QColor Aubergine{0x30, 0x18, 0x40}; // the records window
+inline const QColor Lavender{0xC8, 0xB8, 0xE8};
 } // namespace Colour
 
 // Alignment is physical: right means the right edge whatever the direction.

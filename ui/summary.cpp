@@ -45,24 +45,6 @@ void addParagraph(QTextCursor &cursor, const QString &text, const QFont &font, b
     cursor.insertText(text, characters);
 }
 
-// The day, the month's Arabic name and the year, in the digits the windows
-// write, in the Gregorian calendar and then in the Hijri one, by which zakat's
-// year is counted: a numeric date such as 2026-12-09 reads backwards in a
-// right-to-left line.
-QString dateText(const QDate &date)
-{
-    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-    const QCalendar hijri(QCalendar::System::IslamicCivil);
-    const QCalendar::YearMonthDay day = hijri.partsFromDate(date);
-    return QStringLiteral("%1 %2 %3 م، %4 %5 %6 هـ")
-        .arg(date.day())
-        .arg(arabic.standaloneMonthName(date.month(), QLocale::LongFormat))
-        .arg(date.year())
-        .arg(day.day)
-        .arg(hijri.standaloneMonthName(arabic, day.month, day.year))
-        .arg(day.year);
-}
-
 } // namespace
 
 void ComputationSummary::add(const QString &caption, const QString &value, const QString &unit)
@@ -90,7 +72,8 @@ QString ComputationSummary::text() const
 
 QString dateLine(const QDate &date)
 {
-    return kDateCaption + QStringLiteral(": ") + dateText(date);
+    return kDateCaption + QStringLiteral(": ") + gregorianDateText(date) + QStringLiteral("، ")
+        + hijriDateText(date);
 }
 
 bool showsNumber(const QString &text)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/dates.h"
 #include "core/plaintext.h"
 
 #include <QDate>

@@ -23,6 +23,18 @@ SeenBox warningBox(const QString &text, const QString &title)
     return box;
 }
 
+SeenBox questionBox(const QString &text, const QString &title)
+{
+    SeenBox box;
+    box.text = text;
+    box.title = title;
+    box.icon = QMessageBox::Question;
+    box.buttonCount = 2;
+    box.applicationModal = true;
+    box.question = true;
+    return box;
+}
+
 char *toString(const SeenBox &box)
 {
     const QString text = QStringLiteral("box[text=\"%1\" title=\"%2\" icon=%3 buttons=%4 ok=%5 appmodal=%6]")
@@ -74,6 +86,9 @@ void MessageBoxRecorder::poll()
     seen.buttonCount = box->buttons().size();
     seen.okButton = box->button(QMessageBox::Ok) != nullptr;
     seen.applicationModal = box->windowModality() == Qt::ApplicationModal;
+    seen.question = box->button(QMessageBox::Yes) && box->button(QMessageBox::No)
+        && box->button(QMessageBox::Yes)->text() == QStringLiteral("نعم")
+        && box->button(QMessageBox::No)->text() == QStringLiteral("لا");
     if (m_policy == FailUnexpected && m_expecting == 0)
         failTest(QStringLiteral("a message box nobody expected: %1").arg(toString(seen)));
     else
@@ -82,6 +97,8 @@ void MessageBoxRecorder::poll()
         whileOpen();
     if (QAbstractButton *ok = box->button(QMessageBox::Ok))
         ok->click();
+    else if (seen.question)
+        box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
     else
         box->reject();
 }

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -30,17 +31,20 @@ struct SeenBox {
     int buttonCount = 0;
     bool okButton = false;
     bool applicationModal = false;
+    bool question = false; // "نعم" and "لا"
 
     bool operator==(const SeenBox &other) const
     {
         return text == other.text && title == other.title && icon == other.icon
             && buttonCount == other.buttonCount && okButton == other.okButton
-            && applicationModal == other.applicationModal;
+            && applicationModal == other.applicationModal && question == other.question;
     }
 };
 
 // The warning box every calculator window shows, with the given text and title.
 SeenBox warningBox(const QString &text, const QString &title);
+// The question asked before what the user saved is replaced or deleted.
+SeenBox questionBox(const QString &text, const QString &title);
 
 char *toString(const SeenBox &box);
 
@@ -62,6 +66,8 @@ public:
     // Runs when a box is seen, before it is dismissed (to look at the windows
     // while it is open).
     std::function<void()> whileOpen;
+    // How a question is answered: "نعم" when true, else "لا".
+    bool answerYes = false;
 
 private:
     void poll();
@@ -168,10 +174,12 @@ void deleteAllWindows();
 // The visible top-level windows with the given object name.
 QList<QWidget *> openWindows(const QString &name);
 
-// A test main that prepares the application as the program does.
+// A test main that prepares the application as the program does; the
+// household's record is kept in a folder of the tests' own, never the user's.
 #define ZAKAT_GUI_TEST_MAIN(TestClass)                                                    \
     int main(int argc, char *argv[])                                                      \
     {                                                                                     \
+        QStandardPaths::setTestModeEnabled(true);                                         \
         QApplication application(argc, argv);                                             \
         prepareApplication(application);                                                  \
         TestClass test;                                                                   \

@@ -33,6 +33,10 @@ void checkBelow(QAccessibleInterface *parent, const QString &path,
         QVERIFY2(!qobject_cast<OutlineShape *>(object) && !qobject_cast<LineShape *>(object),
                  qPrintable(where + QStringLiteral(" is decoration")));
         const QString name = child->text(QAccessible::Name);
+        // A table's corner, above the row numbers it does not show, is a
+        // cell Qt gives no name.
+        if (!object && parent->role() == QAccessible::Table && child->role() == QAccessible::Pane)
+            continue;
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where + QStringLiteral(" has no name")));
         QVERIFY2(name == name.simplified() && !name.contains(QChar(0x0640)),
                  qPrintable(where + QStringLiteral(" is named as drawn: ") + name));

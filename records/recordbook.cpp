@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zakat Calculator authors
+
+#include "records/recordbook.h"
+
+RecordBook &RecordBook::instance()
+{
+    static RecordBook book(RecordStore::defaultFolder());
+    return book;
+}
+
+RecordBook::RecordBook(const QString &folder) : m_store(folder) {}
+
+const StoreState &RecordBook::state()
+{
+    if (!m_read)
+        reload();
+    return m_state;
+}
+
+const StoreState &RecordBook::reload()
+{
+    take(m_store.load());
+    return m_state;
+}
+
+const StoreState &RecordBook::change(const std::function<bool(Household &)> &edit)
+{
+    take(m_store.update(edit));
+    return m_state;
+}
+
+void RecordBook::startNewStore()
+{
+    m_store.startNewStore();
+    reload();
+}
+
+const Member *RecordBook::memberNamed(const QString &name)
+{
+    for (const Member &member : state().household.members())
+        if (member.name == name)
+            return &member;
+    return nullptr;
+}
+
+void RecordBook::take(StoreState state)
+{
+    const bool first = !m_read;
+    m_read = true;
+    const QByteArray before = first ? QByteArray() : documentBytes(m_state.household);
+    const StoreStatus was = m_state.status;
+    m_state = std::move(state);
+    // A refused change keeps the household; Busy or a write error keep it too.
+    if (first || was != m_state.status || documentBytes(m_state.household) != before)
+        emit changed();
+}
