@@ -6,6 +6,7 @@
 #include "app/about.h"
 #include "livestock/livestockwindow.h"
 #include "money/cashwindow.h"
+#include "money/fitrwindow.h"
 #include "money/goldwindow.h"
 #include "money/silverwindow.h"
 #include "money/wealthwindow.h"
@@ -29,11 +30,11 @@ const QString kAboutText = QStringLiteral("عن البرنامج");
 const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
 } // namespace
 
-MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
+MainMenu::MainMenu() : DesignWindow(kDesignTwips)
 {
     const DesignScale &at = scale();
     const QFont windowFont = at.font(Face::TimesNewRoman, 14.25);
-    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, at.size(10890, 8370),
+    setUpWindow(this, QStringLiteral("frmzakat"), kCaption, at.size(kDesignTwips),
                 Colour::MenuMaroon, true, windowFont);
 
     const QFont disclaimerFont = at.font(Face::SimplifiedArabic, 14.25, Bold);
@@ -63,8 +64,10 @@ MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
     produceButton = button("Command5", QStringLiteral("الخارج من الارض"), 4560);
     exitButton = button("Command6", kExitText, 5760);
     // The whole-wealth window came after the design: its button goes below
-    // the design's, which keep their places, and the window grows to hold it.
+    // the design's, which keep their places, and the window grows to hold it;
+    // Zakat al-Fitr's goes below it.
     wealthButton = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 6600);
+    fitrButton = button("Command8", QStringLiteral("زكاة الفطر"), 7440);
     livestockButton->setHandler([this] { openLivestock(); });
     goldButton->setHandler([this] { openGold(); });
     silverButton->setHandler([this] { openSilver(); });
@@ -72,11 +75,12 @@ MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)
     produceButton->setHandler([this] { openProduce(); });
     exitButton->setHandler([this] { exit(); });
     wealthButton->setHandler([this] { openWealth(); });
+    fitrButton->setHandler([this] { openFitr(); });
 
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
                        QStringLiteral("Command3"), QStringLiteral("Command4"),
                        QStringLiteral("Command5"), QStringLiteral("Command7"),
-                       QStringLiteral("Command6")});
+                       QStringLiteral("Command8"), QStringLiteral("Command6")});
     // The link comes after the design's own tab order.
     QWidget::setTabOrder(exitButton, contactLink);
 
@@ -118,4 +122,9 @@ void MainMenu::exit()
 void MainMenu::openWealth()
 {
     openWindow(m_wealth);
+}
+
+void MainMenu::openFitr()
+{
+    openWindow(m_fitr);
 }

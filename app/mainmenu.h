@@ -11,6 +11,7 @@
 #include <QPointer>
 
 class CashWindow;
+class FitrWindow;
 class GoldWindow;
 class LivestockWindow;
 class ProduceWindow;
@@ -23,11 +24,14 @@ class WealthWindow;
 //   Label1 title        Label3 disclaimer      Label2 credit        Label4 contactLink
 //   Command1 livestockButton   Command2 goldButton   Command3 silverButton
 //   Command4 cashButton        Command5 produceButton   Command7 wealthButton
-//   Command6 exitButton
+//   Command8 fitrButton        Command6 exitButton
 class MainMenu : public DesignWindow {
     Q_OBJECT
 public:
     MainMenu();
+
+    // Grown below the design's buttons to hold the two added after it.
+    static constexpr QSize kDesignTwips{10890, 9210};
 
     void openLivestock();
     void openGold();
@@ -35,6 +39,7 @@ public:
     void openCash();
     void openProduce();
     void openWealth();
+    void openFitr();
     void exit();
 
     DesignLabel *title;
@@ -48,6 +53,7 @@ public:
     CommandButton *produceButton;
     CommandButton *exitButton;
     CommandButton *wealthButton; // the whole wealth, below the design's buttons
+    CommandButton *fitrButton;   // Zakat al-Fitr, below the whole wealth
 
 private:
     // One window of each kind at most; empty until first opened or once closed.
@@ -57,4 +63,5 @@ private:
     QPointer<ProduceWindow> m_produce;
     QPointer<SilverWindow> m_silver;
     QPointer<WealthWindow> m_wealth;
+    QPointer<FitrWindow> m_fitr;
 };

@@ -53,7 +53,8 @@ void EveryWindowTest::initTestCase()
                                     static_cast<QAbstractButton *>(menu->silverButton),
                                     static_cast<QAbstractButton *>(menu->cashButton),
                                     static_cast<QAbstractButton *>(menu->produceButton),
-                                    static_cast<QAbstractButton *>(menu->wealthButton)}) {
+                                    static_cast<QAbstractButton *>(menu->wealthButton),
+                                    static_cast<QAbstractButton *>(menu->fitrButton)}) {
         const QSet<QWidget *> before(m_windows.begin(), m_windows.end());
         press(button);
         for (QWidget *window : QApplication::topLevelWidgets())
