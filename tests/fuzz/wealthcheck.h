@@ -6,9 +6,10 @@
 #include <QByteArray>
 #include <QStringList>
 
-// Properties of the whole-wealth rules that must hold whatever is typed into
-// the window's twelve fields. Shared, like the number properties, by the fuzz
-// target and the corpus replay. Returns the properties broken, one line each.
+// Properties of the whole-wealth and Zakat al-Fitr rules that must hold
+// whatever is typed into their windows' fields. Shared, like the number
+// properties, by the fuzz target and the corpus replay. Returns the
+// properties broken, one line each.
 
 // The bytes as UTF-8 text, one line per field in the window's order (the
 // lines past the twelfth joined to the last), under a locale writing ".", one
@@ -18,3 +19,9 @@
 // net wealth, shown in the verdict, exactly when the net wealth reaches a
 // nisab shown, and 0 otherwise.
 QStringList wealthInputFaults(const QByteArray &bytes);
+
+// Properties of the Zakat al-Fitr rule whatever is typed into its window's
+// three fields, the bytes read the same way (the lines past the third joined
+// to the price): the kilograms and the value are number text in plain
+// digits, to hundredths at most, that reads back (never inf, nan or -0).
+QStringList fitrInputFaults(const QByteArray &bytes);
