@@ -3,11 +3,13 @@
 
 #include "app/about.h"
 
+#include "records/store.h"
 #include "ui/calculator.h"
 #include "ui/summary.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
@@ -22,6 +24,10 @@ const QString kLicence = QStringLiteral(
 const QString kResults = QStringLiteral(
     "النتائج تتبع الأحكام والملاحظات التي تعرضها كل نافذة، وينبغي مراجعتها مع أهل العلم.");
 
+// Where the household's record is kept, and that it stays there.
+const QString kRecord = QStringLiteral(
+    "يُحفظ سجل الزكاة في الملف %1 على هذا الجهاز وحده، ولا يُكتب إلا إذا حفظت فيه.");
+
 // How to tell of a mistake from this machine: the program has no page of
 // its own to send the user to.
 const QString kReporting = QStringLiteral(
@@ -33,7 +39,10 @@ const QString kReporting = QStringLiteral(
 QString aboutText(const QString &creditLine)
 {
     return QStringList{kProgramName, kVersion.arg(QStringLiteral(ZAKAT_VERSION)), kLicence,
-                       kResults, kReporting, creditLine}
+                       kResults, kRecord.arg(QDir::toNativeSeparators(QDir(
+                                                 RecordStore::defaultFolder())
+                                                 .filePath(QStringLiteral("records.json")))),
+                       kReporting, creditLine}
         .join(QStringLiteral("\n\n"));
 }
 

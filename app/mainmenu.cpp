@@ -7,6 +7,7 @@
 #include "core/dates.h"
 #include "livestock/livestockwindow.h"
 #include "money/cashwindow.h"
+#include "money/fitrwindow.h"
 #include "money/goldwindow.h"
 #include "money/silverwindow.h"
 #include "money/wealthwindow.h"
@@ -72,10 +73,11 @@ MainMenu::MainMenu() : DesignWindow(kDesignTwips)
     silverButton = button("Command3", QStringLiteral("زكــاة الفضة"), 2880);
     cashButton = button("Command4", QStringLiteral("النقد وعروض التجارة"), 3720);
     produceButton = button("Command5", QStringLiteral("الخارج من الارض"), 4560);
-    // The whole-wealth window came after the design: its button goes with the
+    // The windows that came after the design: their buttons go with the
     // calculators, under the last of the design's, and "خروج من البرنامج"
     // moves down to stay the last button.
     wealthButton = button("Command7", QStringLiteral("زكاة المال مجتمعًا"), 5400);
+    fitrButton = button("Command8", QStringLiteral("زكاة الفطر"), 6240);
     recordsButton = button("Command9", QStringLiteral("سجل الزكاة"), 7080);
     exitButton = button("Command6", kExitText, 8280);
     hawlReminder = new LinkLabel(this, QStringLiteral("hawlReminder"), QString(),
@@ -92,12 +94,14 @@ MainMenu::MainMenu() : DesignWindow(kDesignTwips)
     produceButton->setHandler([this] { openProduce(); });
     exitButton->setHandler([this] { exit(); });
     wealthButton->setHandler([this] { openWealth(); });
+    fitrButton->setHandler([this] { openFitr(); });
     recordsButton->setHandler([this] { openRecords(); });
 
     applyTabOrder(this, {QStringLiteral("Command1"), QStringLiteral("Command2"),
                        QStringLiteral("Command3"), QStringLiteral("Command4"),
                        QStringLiteral("Command5"), QStringLiteral("Command7"),
-                       QStringLiteral("Command9"), QStringLiteral("Command6")});
+                       QStringLiteral("Command8"), QStringLiteral("Command9"),
+                       QStringLiteral("Command6")});
     // The links come after the design's own tab order.
     QWidget::setTabOrder(exitButton, contactLink);
     QWidget::setTabOrder(contactLink, hawlReminder);
@@ -140,6 +144,11 @@ void MainMenu::exit()
 void MainMenu::openWealth()
 {
     openWindow(m_wealth);
+}
+
+void MainMenu::openFitr()
+{
+    openWindow(m_fitr);
 }
 
 void MainMenu::openRecords(int memberId)

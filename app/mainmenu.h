@@ -11,6 +11,7 @@
 #include <QPointer>
 
 class CashWindow;
+class FitrWindow;
 class GoldWindow;
 class LivestockWindow;
 class ProduceWindow;
@@ -24,7 +25,8 @@ class WealthWindow;
 //   Label1 title        Label3 disclaimer      Label2 credit        Label4 contactLink
 //   Command1 livestockButton   Command2 goldButton   Command3 silverButton
 //   Command4 cashButton        Command5 produceButton   Command7 wealthButton
-//   Command9 recordsButton     Command6 exitButton      hawlReminder (no design name)
+//   Command8 fitrButton        Command9 recordsButton   Command6 exitButton
+//   hawlReminder (no design name)
 class MainMenu : public DesignWindow {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ public:
     void openProduce();
     void openWealth();
     void openRecords(int memberId = 0);
+    void openFitr();
     void exit();
     // Once the menu is on screen: a member whose hawl has come, or comes
     // within the week, and who has no record for this year, named in one line.
@@ -57,6 +60,7 @@ public:
     CommandButton *produceButton;
     CommandButton *exitButton;
     CommandButton *wealthButton; // the whole wealth, with the calculators
+    CommandButton *fitrButton;
     CommandButton *recordsButton;
     LinkLabel *hawlReminder; // shown when a hawl is near; opens the records on its member
 
@@ -74,4 +78,5 @@ private:
     QPointer<SilverWindow> m_silver;
     QPointer<WealthWindow> m_wealth;
     QPointer<RecordsWindow> m_records;
+    QPointer<FitrWindow> m_fitr;
 };

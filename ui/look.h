@@ -79,6 +79,8 @@ inline const QColor Green{0x00, 0x80, 0x00};
 inline const QColor Black{0x00, 0x00, 0x00};
 inline const QColor DarkTeal{0x00, 0x40, 0x40}; // the whole-wealth window
 inline const QColor Aqua{0x80, 0xC0, 0xC0};
+inline const QColor DeepPlum{0x40, 0x00, 0x40}; // the Zakat al-Fitr window
+inline const QColor Orchid{0xC0, 0x80, 0xC0};
 inline const QColor NoteYellow{0xFF, 0xFF, 0xE1}; // the pale face of a passing note
 inline const QColor Aubergine{0x30, 0x18, 0x40}; // the records window
 inline const QColor Lavender{0xC8, 0xB8, 0xE8};

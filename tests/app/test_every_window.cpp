@@ -54,6 +54,7 @@ void EveryWindowTest::initTestCase()
                                     static_cast<QAbstractButton *>(menu->cashButton),
                                     static_cast<QAbstractButton *>(menu->produceButton),
                                     static_cast<QAbstractButton *>(menu->wealthButton),
+                                    static_cast<QAbstractButton *>(menu->fitrButton),
                                     static_cast<QAbstractButton *>(menu->recordsButton)}) {
         const QSet<QWidget *> before(m_windows.begin(), m_windows.end());
         press(button);

@@ -69,6 +69,10 @@ void HeardTest::eachComputationIsOneSentence_data()
                              << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن")
                              << "lbl1"
                              << QStringLiteral("مقدار الزكاة الواجبة: 10 وحدة كيل أو وزن");
+    QTest::newRow("Zakat al-Fitr")
+        << &MainMenu::fitrButton << QStringList{"persons", "6", "foodPrice", "7"}
+        << QStringLiteral("زكاة الفطر عن 6 من الأشخاص: 15 كيلوجرام من قوت البلد، وقيمتها 105.")
+        << "totalValue" << QStringLiteral("قيمتها بعملة البلد: 105");
 }
 
 void HeardTest::eachComputationIsOneSentence()

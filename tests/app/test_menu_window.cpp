@@ -124,6 +124,7 @@ void MenuWindowTest::labelsAndButtonsCarryTheirTexts_data()
     QTest::newRow("produce") << "Command5" << QStringLiteral("الخارج من الارض");
     QTest::newRow("exit") << "Command6" << QStringLiteral("خروج من البرنامج");
     QTest::newRow("whole wealth") << "Command7" << QStringLiteral("زكاة المال مجتمعًا");
+    QTest::newRow("al-Fitr") << "Command8" << QStringLiteral("زكاة الفطر");
     QTest::newRow("records") << "Command9" << QStringLiteral("سجل الزكاة");
 }
 
@@ -142,12 +143,12 @@ void MenuWindowTest::labelsAndButtonsCarryTheirTexts()
 void MenuWindowTest::focusStartsOnTheFirstButtonAndTabRunsDown()
 {
     QStringList order;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(order, (QStringList{"Command1", "Command2", "Command3", "Command4", "Command5",
-                                 "Command7", "Command9", "Command6"}));
+                                 "Command7", "Command8", "Command9", "Command6"}));
 }
 
 void MenuWindowTest::opensEachWindowOnceAndBringsItForward()

@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The Zakat Calculator authors
 
 // Replays every input kept in the fuzz corpus through the number properties
-// and the whole-wealth ones, so that an input that once found a fault, or
-// reached a rare path of the reader or the rules, keeps guarding it in every
-// ordinary test run.
+// and the whole-wealth and Zakat al-Fitr ones, so that an input that once
+// found a fault, or reached a rare path of the reader or the rules, keeps
+// guarding it in every ordinary test run.
 
 #include "tests/fuzz/numbercheck.h"
 #include "tests/fuzz/wealthcheck.h"
@@ -51,7 +51,8 @@ void FuzzCorpusTest::everyCorpusInputKeepsTheNumberProperties()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const QStringList faults = numberInputFaults(bytes) + wealthInputFaults(bytes);
+    const QStringList faults = numberInputFaults(bytes) + wealthInputFaults(bytes)
+        + fitrInputFaults(bytes);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

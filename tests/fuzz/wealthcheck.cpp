@@ -4,6 +4,7 @@
 #include "tests/fuzz/wealthcheck.h"
 
 #include "core/numbers.h"
+#include "money/fitr.h"
 #include "money/wealthzakat.h"
 #include "tests/fuzz/numbercheck.h"
 
@@ -83,4 +84,21 @@ QStringList wealthInputFaults(const QByteArray &bytes)
          faultsUnderEachLocale([&] { return faultsUnderCurrentLocale(entries, views); }))
         faults << QStringLiteral("whole wealth: ") + fault;
     return faults;
+}
+
+QStringList fitrInputFaults(const QByteArray &bytes)
+{
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    const FitrEntries entries{lines.value(0), lines.value(1), lines.mid(2).join(QString())};
+    return faultsUnderEachLocale([&] {
+        const FitrZakat zakat = fitrZakat(entries); // a refusal shows 0 and no value
+        QStringList faults;
+        for (const double figure : {zakat.totalKg, zakat.totalValue.value_or(0)}) {
+            const QString text = numberText(figure);
+            if (text.contains(u'E') || text.section(decimalSeparator(), 1).size() > 2)
+                faults << QStringLiteral("Zakat al-Fitr: not plain digits to hundredths: ") + text;
+            faults += numberValueFaults(figure);
+        }
+        return faults;
+    });
 }

@@ -6,9 +6,10 @@
 #include <QByteArray>
 #include <QStringList>
 
-// Properties of the whole-wealth rules that must hold whatever is typed into
-// the window's fields and whatever views are chosen. Shared, like the number
-// properties, by the fuzz target and the corpus replay. Returns the
+// Properties of the whole-wealth and Zakat al-Fitr rules that must hold
+// whatever is typed into their windows' fields and whatever views are chosen.
+// Shared, like the number properties, by the fuzz target and the corpus
+// replay. Returns the
 // properties broken, one line each.
 
 // The bytes as UTF-8 text, one line per field in the window's order (23
@@ -22,3 +23,9 @@
 // net wealth reaches the nisab followed, and 0 otherwise, the verdict then
 // stating none.
 QStringList wealthInputFaults(const QByteArray &bytes);
+
+// Properties of the Zakat al-Fitr rule whatever is typed into its window's
+// three fields, the bytes read the same way (the lines past the third joined
+// to the price): the kilograms and the value are number text in plain
+// digits, to hundredths at most, that reads back (never inf, nan or -0).
+QStringList fitrInputFaults(const QByteArray &bytes);

@@ -23,6 +23,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cstdint>
@@ -52,7 +53,7 @@ using Warning = QPair<QString, QString>; // text, title
 
 struct WindowPlan {
     QString name;
-    int menuButton; // Command1 .. Command7 of the menu, but Command6 (Exit)
+    int menuButton; // Command1 .. Command8 of the menu, but Command6 (Exit)
     QList<Warning> warnings;
     QStringList writtenTexts;
     QStringList sentences = {}; // written with a number in place of %1
@@ -146,6 +147,9 @@ QList<WindowPlan> windowPlans()
         {QStringLiteral("frmzakat6"), 7, wealthWarnings() + recordQuestions(),
          wealthSentences().second + QStringList{kWealthNoPriceShown, kFirstMember},
          wealthSentences().first + QStringList{kSavedForMe}, true},
+        {QStringLiteral("frmzakat7"), 8,
+         {{kFitrPersons, kWealthTitle}, {kFitrKg, kWealthTitle}, {kFitrPrice, kWealthTitle}},
+         {kFitrNoPrice}, {kFitrFood, kFitrFoodAndValue}, true},
     };
 }
 
@@ -229,7 +233,7 @@ QString junkIn(const QString &text)
 
 // What is wrong with a text a window shows, or the empty text: it must be one
 // of the allowed texts, one of the sentences with a number in number text in
-// place of %1, or a number in number text, and never junk.
+// place of each %1, %2 and %3, or a number in number text, and never junk.
 // A number as a window writes it: in number text, or where the window writes
 // plain figures, in at most two decimals of plain digits, a figure below zero
 // kept with its sign in a left-to-right isolate.
@@ -258,13 +262,14 @@ QString textFault(const QString &text, const QSet<QString> &allowed,
     if (allowed.contains(text))
         return QString();
     for (const QString &sentence : sentences) {
-        const QString before = sentence.section(QStringLiteral("%1"), 0, 0);
-        const QString after = sentence.section(QStringLiteral("%1"), 1);
-        if (text.size() <= before.size() + after.size() || !text.startsWith(before)
-            || !text.endsWith(after))
-            continue;
-        const QString number = text.mid(before.size(), text.size() - before.size() - after.size());
-        if (isNumberAsWritten(number, plainFigures))
+        // Its words as written, each %N escaped with a backslash: a number in its place.
+        QString pattern = QRegularExpression::escape(sentence);
+        pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral("(\\S+)"));
+        const auto match = QRegularExpression(u'^' + pattern + u'$').match(text);
+        bool numbers = match.hasMatch();
+        for (int i = 1; numbers && i <= match.lastCapturedIndex(); ++i)
+            numbers = isNumberAsWritten(match.captured(i), plainFigures);
+        if (numbers)
             return QString();
     }
     const auto value = readNumber(text);
@@ -541,7 +546,7 @@ void RandomInputTest::open(const WindowPlan &plan, Window &window)
 {
     CommandButton *buttons[] = {m_menu->livestockButton, m_menu->goldButton, m_menu->silverButton,
                                 m_menu->cashButton, m_menu->produceButton, nullptr /* Exit */,
-                                m_menu->wealthButton};
+                                m_menu->wealthButton, m_menu->fitrButton};
     press(buttons[plan.menuButton - 1]);
     const QList<QWidget *> opened = openWindows(plan.name);
     window = Window();

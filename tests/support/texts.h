@@ -88,6 +88,20 @@ inline const QString kWealthNoPriceShown = QStringLiteral("لم يُكتب ال�
 inline const QString kWealthUnsplit =
     QStringLiteral("الزكاة أكبر من أن تُقسَّم إلى ملايين وآلاف، فهي مكتوبة كاملة");
 
+// Zakat al-Fitr: the sentences (%1 the persons, %2 the kilograms, %3 the
+// value) and the warnings, under the whole wealth's title.
+inline const QString kFitrFood =
+    QStringLiteral("زكاة الفطر عن %1 من الأشخاص: %2 كيلوجرام من قوت البلد.");
+inline const QString kFitrFoodAndValue =
+    QStringLiteral("زكاة الفطر عن %1 من الأشخاص: %2 كيلوجرام من قوت البلد، وقيمتها %3.");
+inline const QString kFitrPersons =
+    QStringLiteral("اكتب في خانة «عدد من تُخرج عنهم» عددًا صحيحًا من 1 إلى 99999");
+inline const QString kFitrKg =
+    QStringLiteral("اكتب في خانة «مقدار الصاع بالكيلوجرام» عددًا أكبر من 0 لا يزيد على 10");
+inline const QString kFitrPrice = QStringLiteral(
+    "اكتب في خانة «ثمن الكيلوجرام من قوت البلد» عددًا من 0 إلى 99999999، أو اتركها فارغة");
+inline const QString kFitrNoPrice = QStringLiteral("لم يُكتب الثمن");
+
 // Placeholders and buttons every window shares.
 inline const QString kResultPlaceholder = QStringLiteral(".....");
 inline const QString kTooSmall = QStringLiteral("....");
