@@ -26,7 +26,8 @@ const QString kCredit = QStringLiteral("صدقة جارية");
 // It opens the about box, which tells how to report a mistake.
 const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم: طريقة الإبلاغ عن خطأ هنا");
 const QString kAboutText = QStringLiteral("عن البرنامج");
-const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
+const QString kAboutDescription =
+    QStringLiteral("يفتح نافذة «عن البرنامج»، وفيها طريقة الإبلاغ عن خطأ في البرنامج");
 } // namespace
 
 MainMenu::MainMenu() : DesignWindow(kCalculatorTwips)

@@ -299,6 +299,7 @@ CashWindow::CashWindow() : DesignWindow(kCalculatorTwips)
     for (std::size_t i = 0; i < partFields.size(); ++i)
         partFields[i]->setAccessibleName(ui::spokenName(kPartNames[i]));
     breakdown.hundredths->setAccessibleName(ui::spokenName(kNames.hundredth));
+    tieBoxesToNames(breakdown);
     goldPriceField->setAccessibleName(ui::spokenName(kGoldPriceCaption));
     silverPriceField->setAccessibleName(ui::spokenName(kSilverPriceCaption));
     nisabButton = button(QStringLiteral("Command1"), QStringLiteral("النصاب"),

@@ -130,7 +130,7 @@ void addCalculatorActions(QWidget *window, const BackAndExit &buttons,
 
     for (DesignLabel *label : results) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setFocusPolicy(Qt::ClickFocus); // Ctrl+C reaches the label it selected in
+        label->makeReachable(); // clicked, Ctrl+C reaches the label it selected in
         auto *copySelection = new QAction(kCopySelectionText, label);
         copySelection->setShortcut(QKeySequence::Copy);
         copySelection->setShortcutContext(Qt::WidgetShortcut); // the label copies it itself

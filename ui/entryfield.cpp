@@ -4,7 +4,9 @@
 #include "ui/entryfield.h"
 
 #include "core/numbers.h"
+#include "ui/accessible.h"
 #include "ui/announcer.h"
+#include "ui/fieldaccessible.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
@@ -110,6 +112,7 @@ EntryField::EntryField(QWidget *window, const QString &name, const QString &text
                        int maxTypedLength)
     : QLineEdit(text, window), m_designFont(font), m_maxTypedLength(maxTypedLength)
 {
+    ui::installAccessibleFactory(ui::entryFieldAccessible);
     placeControl(this, name, bounds, font);
     fitText();
     connect(this, &QLineEdit::textChanged, this, &EntryField::fitText);

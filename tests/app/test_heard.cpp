@@ -6,6 +6,7 @@
 #include "tests/support/heard.h"
 #include "app/startup.h"
 #include "ui/buttons.h"
+#include "ui/designlabel.h"
 #include "ui/entryfield.h"
 
 #include <QAccessibleInterface>
@@ -20,6 +21,8 @@ private slots:
     void eachComputationIsOneSentence();
     void aRefusedCharacterIsNotHeardButTheNoteIs();
     void theWaysOfWritingTheAmountAreHeardWithTheirQuestion();
+    void aWarningIsHeardOnceWithItsText_data();
+    void aWarningIsHeardOnceWithItsText();
 };
 
 using MenuButton = CommandButton *MainMenu::*;
@@ -42,19 +45,19 @@ void HeardTest::eachComputationIsOneSentence_data()
     QTest::newRow("gold due and value")
         << &MainMenu::goldButton << QStringList{"Text1", "100", "Text5", "250"}
         << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب، وقيمتها 625") << "Label14"
-        << QStringLiteral("ريال أو جنيه: 625");
+        << QStringLiteral("ريال أو جنيه: 625، هللة أو قرش: 0");
     QTest::newRow("gold below the nisab") << &MainMenu::goldButton << QStringList{"Text1", "50"}
                                           << QStringLiteral("النصاب هو 85 جرام من الذهب")
-                                          << "lbl11" << QStringLiteral("مقدار الزكاة الواجبة بالجرام");
+                                          << "lbl11" << kNoResultYet;
     QTest::newRow("silver due") << &MainMenu::silverButton << QStringList{"Text1", "1000"}
                                 << QStringLiteral("مقدار الزكاة الواجبة 25 درهم فضة") << "lbl11"
                                 << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 25 درهم فضة");
     QTest::newRow("cash due") << &MainMenu::cashButton << QStringList{"Text3", "10000"}
                               << QStringLiteral("مقدار الزكاة الواجبة 250") << "Label4"
-                              << QStringLiteral("الزكاة، ريال أو جنيه: 250");
+                              << QStringLiteral("الزكاة، ريال أو جنيه: 250، هللة أو قرش: 0");
     QTest::newRow("cash too small") << &MainMenu::cashButton << QStringList{"Text3", "5"}
                                     << QStringLiteral("لا زكاة في مبلغ أقل من 10") << "lbl3"
-                                    << QStringLiteral("مقدار الزكاة الواجبة بنفس العملة");
+                                    << kNoResultYet;
     QTest::newRow("camels") << &MainMenu::livestockButton << QStringList{"Text1", "250"}
                             << QStringLiteral("في 250 من الإبل: 5 بنت لبون و 1 حقة") << "lbl14"
                             << QStringLiteral("الإبل، النوع 2: حقة");
@@ -64,7 +67,7 @@ void HeardTest::eachComputationIsOneSentence_data()
     QTest::newRow("cattle below the nisab")
         << &MainMenu::livestockButton << QStringList{"Text3", "20"}
         << QStringLiteral("في 20 من البقر: لم تبلغ نصاب البقر وهو 30") << "lbl31"
-        << QStringLiteral("البقر، النوع 1");
+        << kNoResultYet;
     QTest::newRow("produce") << &MainMenu::produceButton << QStringList{"Text1", "100"}
                              << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن")
                              << "lbl1"
@@ -118,6 +121,43 @@ void HeardTest::theWaysOfWritingTheAmountAreHeardWithTheirQuestion()
         QCOMPARE(option->role(), QAccessible::RadioButton);
         QCOMPARE(option->text(QAccessible::Description), question);
     }
+}
+
+void HeardTest::aWarningIsHeardOnceWithItsText_data()
+{
+    // The window, the option pressed first (if any), the field typed into
+    // (Enter pressed in it), and the box's name.
+    QTest::addColumn<MenuButton>("menuButton");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("titled as its role") << &MainMenu::goldButton << QString() << "Text1"
+                                        << QStringLiteral("ادخل ارقام فقط ويدون مسافات بين الارقام");
+    QTest::newRow("a title of its own") << &MainMenu::cashButton << "Option2" << "Text6"
+                                        << QStringLiteral("خطأ ادخال: ادخل ارقام فقط");
+}
+
+void HeardTest::aWarningIsHeardOnceWithItsText()
+{
+    QFETCH(MenuButton, menuButton);
+    QFETCH(QString, option);
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    OpenedWindow w(menuButton);
+    if (!option.isEmpty())
+        w.option(option)->click();
+    typeInto(w.field(field), QStringLiteral("x"));
+    QStringList heard;
+    w.boxes.whileOpen = [&] {
+        QAccessibleInterface *box =
+            QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
+        heard << QString::number(box->role()) << box->text(QAccessible::Name);
+        for (int i = 0; i < box->childCount(); ++i) // the text is not read again
+            if (box->child(i)->role() == QAccessible::StaticText)
+                heard << box->child(i)->text(QAccessible::Name);
+    };
+    w.boxes.during([&] { QTest::keyClick(w.field(field), Qt::Key_Return); });
+    QCOMPARE(heard, QStringList({QString::number(QAccessible::AlertMessage), name}));
 }
 
 ZAKAT_GUI_TEST_MAIN(HeardTest)

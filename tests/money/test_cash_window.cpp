@@ -193,8 +193,9 @@ void CashWindowTest::tabRunsThroughTheEnabledControls()
         }
         return names;
     };
+    // The design's own order, then the results that show one (the nisab's).
     QCOMPARE(order(), (QStringList{"Text3", "Command3", "Text7", "Option1", "Text8", "Command6",
-                                   "Command7", "Text3"}));
+                                   "Command7", "Label17"}));
 
     useFourFields();
     field("Text1")->setFocus();
