@@ -8,6 +8,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/shapes.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -38,6 +39,8 @@ private slots:
     void theLengthNoteCoversNoOtherText_data();
     void theLengthNoteCoversNoOtherText();
     void theAboutBoxPassesTheSameChecks();
+    void everyFrameShowsItsFourSides_data();
+    void everyFrameShowsItsFourSides();
 
 private:
     void addWindowRows();
@@ -265,6 +268,48 @@ void EveryWindowTest::theAboutBoxPassesTheSameChecks()
     };
     QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->contactLink, Qt::LeftButton); }).size(), 1);
     QVERIFY(checked);
+}
+
+
+void EveryWindowTest::everyFrameShowsItsFourSides_data()
+{
+    addWindowRows();
+}
+
+// Each side of each frame, as drawn: some line of device pixels within two
+// of the side's place shows the frame's white along nine tenths of the side.
+void EveryWindowTest::everyFrameShowsItsFourSides()
+{
+    QFETCH(QWidget *, window);
+    const QImage drawn = window->grab().toImage();
+    const double ratio = drawn.devicePixelRatio();
+    for (const OutlineShape *frame : window->findChildren<OutlineShape *>()) {
+        if (!frame->isVisibleTo(window))
+            continue;
+        const QRect r = QRectF(QRectF(frame->geometry()).topLeft() * ratio,
+                               QRectF(frame->geometry()).size() * ratio)
+                            .toAlignedRect();
+        auto whiteAlong = [&](bool across, int at, int from, int to) {
+            int white = 0;
+            for (int i = from; i < to; ++i)
+                white += drawn.pixelColor(across ? QPoint(i, at) : QPoint(at, i)) == Qt::white;
+            return white * 10 >= (to - from) * 9;
+        };
+        const struct { bool across; int at; int from; int to; } sides[] = {
+            {true, r.top(), r.left() + 3, r.right() - 3},
+            {true, r.bottom(), r.left() + 3, r.right() - 3},
+            {false, r.left(), r.top() + 3, r.bottom() - 3},
+            {false, r.right(), r.top() + 3, r.bottom() - 3}};
+        for (const auto &side : sides) {
+            bool shown = false;
+            for (int d = -2; d <= 2 && !shown; ++d)
+                shown = whiteAlong(side.across, side.at + d, side.from, side.to);
+            QVERIFY2(shown, qPrintable(QStringLiteral("%1: the side at %2 of %3")
+                                           .arg(frame->objectName())
+                                           .arg(side.at)
+                                           .arg(side.across ? "a row" : "a column")));
+        }
+    }
 }
 
 ZAKAT_GUI_TEST_MAIN(EveryWindowTest)
