@@ -5,6 +5,7 @@
 #include "tests/support/guitest.h"
 #include "tests/support/heard.h"
 #include "app/startup.h"
+#include "ui/announcer.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
@@ -21,6 +22,7 @@ private slots:
     void eachComputationIsOneSentence();
     void aRefusedCharacterIsNotHeardButTheNoteIs();
     void theWaysOfWritingTheAmountAreHeardWithTheirQuestion();
+    void aResultTakenBackIsSaidOnce();
     void aWarningIsHeardOnceWithItsText_data();
     void aWarningIsHeardOnceWithItsText();
 };
@@ -121,6 +123,19 @@ void HeardTest::theWaysOfWritingTheAmountAreHeardWithTheirQuestion()
         QCOMPARE(option->role(), QAccessible::RadioButton);
         QCOMPARE(option->text(QAccessible::Description), question);
     }
+}
+
+void HeardTest::aResultTakenBackIsSaidOnce()
+{
+    OpenedWindow w(&MainMenu::goldButton);
+    QLineEdit *quantity = w.field(QStringLiteral("Text1"));
+    typeInto(quantity, QStringLiteral("100"));
+    QTest::keyClick(quantity, Qt::Key_Return);
+    HeardEvents heard;
+    typeText(quantity, QStringLiteral("12"));
+    QTRY_COMPARE(heard.announcements(), QStringList{ui::kResultTakenBack});
+    QTest::qWait(20);
+    QCOMPARE(heard.announcements().size(), 1); // the second keystroke takes nothing back
 }
 
 void HeardTest::aWarningIsHeardOnceWithItsText_data()
