@@ -5,7 +5,9 @@
 #include "app/helppages.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
+#include "tests/support/heard.h"
 #include "tests/support/texts.h"
+#include "ui/desktopactions.h"
 #include "ui/summary.h"
 
 #include <QAccessible>
@@ -237,7 +239,11 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard()
     QFETCH(QStringList, absent);
     OpenedWindow w(menuButton);
     runSteps(w.window, steps);
+    HeardEvents heard;
     const QStringList copied = clipboardAfterCtrlShiftC(w.window).split(u'\n');
+    // Seen and heard to be done.
+    QCOMPARE(heard.announcements(), QStringList{kCopiedText});
+    QVERIFY(w.window->findChild<QLabel *>(QStringLiteral("copiedNote"))->isVisible());
     for (const QString &line : lines)
         QVERIFY2(copied.contains(line), qPrintable(line + u'\n' + copied.join(u'\n')));
     for (const QString &word : absent)
