@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
+#include "ui/desktopactions.h"
 #include "ui/entryfield.h"
 
 #include <QAbstractButton>
@@ -663,6 +664,7 @@ void RandomInputTest::everyWindowSurvivesRandomEntriesAndPresses()
             allowed << label->text();
         for (const QPointer<EntryField> &field : window.fields)
             allowed << field->text() << EntryField::limitNoteText(field->maxTypedLength());
+        allowed << EntryField::kSeparatorNote << kCopiedText; // the passing notes
         for (const QAbstractButton *button : window.widget->findChildren<QAbstractButton *>())
             allowed << button->text();
         for (const QString &text : plan.writtenTexts)
