@@ -450,13 +450,10 @@ void DesktopActionsTest::helpOpensBesideItsWindowWithoutBlockingIt()
     QTRY_COMPARE(QApplication::focusWidget(), text);
     QVERIFY(text->toPlainText().contains(QStringLiteral("ثمن الجرام بالعملة")));
     QVERIFY(!text->accessibleDescription().isEmpty());
-    // Heard as text to read, once named: the help's title is the window's.
+    // Heard as read-only text, named apart from the help's title.
     QAccessibleInterface *read = QAccessible::queryAccessibleInterface(text);
-    QCOMPARE(read->role(), QAccessible::EditableText);
-    QVERIFY(read->state().readOnly && read->state().focused);
-    QVERIFY(!read->text(QAccessible::Name).isEmpty());
-    QVERIFY(!QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name).contains(
-        read->text(QAccessible::Name)));
+    QVERIFY(read->role() == QAccessible::EditableText && read->state().readOnly);
+    QVERIFY(!help->windowTitle().contains(read->text(QAccessible::Name)));
     // The keys scroll it.
     QVERIFY(text->verticalScrollBar()->maximum() > 0);
     QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
