@@ -9,12 +9,14 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString kTitle = QStringLiteral("مساعدة: %1");
+// The text's own name: the window around it is heard by its title already.
+const QString kTextName = QStringLiteral("نص المساعدة");
 const QString kDescription =
     QStringLiteral("خطوات استعمال النافذة ومفاتيح البرنامج، تُقرأ بالأسهم ويغلقها Esc");
 constexpr QSize kSize(560, 600);
@@ -40,15 +42,18 @@ HelpWindow::HelpWindow(const HelpPage &page, QWidget *forWindow) : QWidget(forWi
     setLayoutDirection(Qt::RightToLeft);
     resize(kSize);
 
-    text = new QTextBrowser(this);
+    // A read-only text edit, which assistive technology reads as text and
+    // starts reading when it takes the focus; a text browser it takes for a
+    // label.
+    text = new QTextEdit(this);
     text->setObjectName(QStringLiteral("helpText"));
+    text->setReadOnly(true);
     text->setLayoutDirection(Qt::RightToLeft);
     text->setFont(scaleOf(forWindow).font(Face::SimplifiedArabic, 13.5)); // at its window's scale
     // A caret that the arrow keys move, so that a screen reader reads line by line.
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    text->setOpenLinks(false);
     text->setHtml(pageHtml(page, 2) + pageHtml(keysHelp(), 3));
-    ui::nameScrollArea(text, windowTitle());
+    ui::nameScrollArea(text, kTextName);
     text->setAccessibleDescription(kDescription);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-class QTextBrowser;
+class QTextEdit;
 
 // The help of one window, beside it and without blocking it: the window's
 // page and the keys, right to left, in a text view that takes the focus and
@@ -17,7 +17,7 @@ class HelpWindow : public QWidget {
 public:
     HelpWindow(const HelpPage &page, QWidget *forWindow);
 
-    QTextBrowser *text;
+    QTextEdit *text;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -33,7 +33,8 @@ const QString kCredit = QStringLiteral("صدقة جارية");
 // It opens the about box, which tells how to report a mistake.
 const QString kContact = QStringLiteral("نرحب بملاحظاتكم وتصحيحاتكم: طريقة الإبلاغ عن خطأ هنا");
 const QString kAboutText = QStringLiteral("عن البرنامج");
-const QString kAboutDescription = QStringLiteral("يفتح نافذة عن البرنامج");
+const QString kAboutDescription =
+    QStringLiteral("يفتح نافذة «عن البرنامج»، وفيها طريقة الإبلاغ عن خطأ في البرنامج");
 const QString kHawlCome = QStringLiteral("حلّ حول %1 في %2 (%3)، ولم يُحفظ حسابه لهذا العام");
 const QString kHawlComing = QStringLiteral("يحلّ حول %1 في %2 (%3)، ولم يُحفظ حسابه لهذا العام");
 const QString kAndOthers = QStringLiteral("، ومثله %1 من أفراد الأسرة");

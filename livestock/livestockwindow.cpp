@@ -193,6 +193,8 @@ LivestockWindow::LivestockWindow() : DesignWindow(kCalculatorTwips)
             if (row.count)
                 cells << row.count << row.kind;
     addCalculatorActions(this, backAndExit, [this] { return summary(); }, cells);
+    for (NoteLine *line : noteLines) // after the cells, while they show a note
+        line->makeReachable();
 
     // Heard apart: the window by what it computes, each button by its panel,
     // each cell by its panel, column and row.

@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,6 +27,8 @@ const QString kNotesAbout = QStringLiteral("ملاحظات %1");
 const QString kNoNotesYet =
     QStringLiteral("لا ملاحظات بعد: احسب زكاة الإبل أو البقر، أو اضغط «ابل» أو «بقر».");
 const QString kClose = QStringLiteral("إغلاق");
+constexpr int kGap = 8;                // pixels between the panel and its window
+constexpr int kNarrowestTwips = 3600; // narrower, the notes would read a few words a line
 
 } // namespace
 
@@ -61,6 +64,8 @@ NotesPanel::NotesPanel(QWidget *livestockWindow)
     m_text->setFrameStyle(QFrame::NoFrame);
     m_text->setFont(at.font(Face::TraditionalArabic, 15.75, Bold));
     m_text->setFocusPolicy(Qt::StrongFocus);
+    // Read-only: the caret the keys move for a screen reader is not drawn.
+    m_text->setCursorWidth(0);
 
     auto *close = new QPushButton(kClose, this);
     close->setObjectName(QStringLiteral("notesClose"));
@@ -120,6 +125,7 @@ void NotesPanel::fitHeight()
     if (const QScreen *screen = this->screen())
         wanted = qMin(wanted, screen->availableGeometry().height() * 3 / 4);
     resize(width(), qMax(wanted, scaleOf(this).pixels(2400)));
+    keepInsideScreen(this);
 }
 
 void NotesPanel::keyPressEvent(QKeyEvent *event)
@@ -133,16 +139,35 @@ void NotesPanel::keyPressEvent(QKeyEvent *event)
 
 void NotesPanel::placeBeside(QWidget *livestockWindow)
 {
-    // To the left of the livestock window, where its notes are not; over its
-    // cattle panel when the screen has no room there.
+    // Beside the livestock window, on the side with more room, made narrower
+    // to fit there, so that it covers none of the window's fields and
+    // results; over the window's cattle panel only where the screen has no
+    // room beside it at all.
     const QRect window = livestockWindow->frameGeometry();
-    QPoint at(window.left() - width() - 8, window.top());
-    if (const QScreen *screen = livestockWindow->screen()) {
-        const QRect area = screen->availableGeometry();
-        if (at.x() < area.left())
-            at.setX(qMax(area.left(), window.left()));
-        at.setY(qBound(area.top(), at.y(), qMax(area.top(), area.bottom() - height())));
+    const QScreen *screen = livestockWindow->screen();
+    if (!screen) {
+        move(window.left() - width() - kGap, window.top());
+        return;
     }
-    move(at);
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = frameGeometry().size() == size()
+        ? QMargins()
+        : QMargins(geometry().left() - frameGeometry().left(),
+                   geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(),
+                   frameGeometry().bottom() - geometry().bottom());
+    const int frameWidth = frame.left() + frame.right();
+    const int roomLeft = window.left() - area.left() - kGap - frameWidth;
+    const int roomRight = area.right() - window.right() - kGap - frameWidth;
+    const int room = std::max(roomLeft, roomRight);
+    if (room >= scaleOf(this).pixels(kNarrowestTwips)) {
+        resize(std::min(width(), room), height());
+        fitHeight();
+        const int x = roomLeft >= roomRight ? window.left() - kGap - frameWidth - width()
+                                            : window.right() + kGap + 1;
+        move(x, qBound(area.top(), window.top(), std::max(area.top(), area.bottom() - height())));
+    } else {
+        move(std::max(area.left(), window.left()), window.top());
+    }
     keepInsideScreen(this); // its frame too
 }

@@ -21,6 +21,15 @@ void makeHundredthsBox(EntryField *box, const QColor &background)
     box->setPalette(colours);
 }
 
+void tieBoxesToNames(const BreakdownView &view)
+{
+    view.millions->setShownWith(view.millionName);
+    view.thousands->setShownWith(view.thousandName);
+    view.units->setShownWith(view.unitName);
+    // The hundredths box is never reached (it is disabled); the units say it.
+    view.units->setReadWith(view.hundredths);
+}
+
 void showBreakdown(const BreakdownView &view, const Breakdown &breakdown)
 {
     const BreakdownTexts texts = breakdownTexts(breakdown);
@@ -36,6 +45,8 @@ void showBreakdown(const BreakdownView &view, const Breakdown &breakdown)
     view.thousandName->setVisible(breakdown.thousands.has_value());
     view.unitName->setVisible(true);
     view.hundredthName->setVisible(true);
+    for (DesignLabel *box : {view.millions, view.thousands, view.units})
+        box->refreshReachable(); // reached now that its name shows
 }
 
 void clearBreakdown(const BreakdownView &view, int kept)

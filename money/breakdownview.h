@@ -27,6 +27,10 @@ struct BreakdownView {
     DesignLabel *fraction = nullptr;  // none on the whole-wealth window
 };
 
+// Each box holds a result only while its name beside it shows: the "0" a
+// box shows at opening, or what it keeps, is no result to reach or hear.
+void tieBoxesToNames(const BreakdownView &view);
+
 // Writes the split into the boxes and shows the names of the boxes in use.
 void showBreakdown(const BreakdownView &view, const Breakdown &breakdown);
 

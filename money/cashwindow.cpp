@@ -51,6 +51,10 @@ const std::array<QString, 4> kPartNames = {QStringLiteral("مليار"), QString
 const BreakdownNames kNames{QStringLiteral("مليون"), QStringLiteral("ألف"),
                            QStringLiteral("ريال أوجنيه"), QStringLiteral("هللة أو قرش")};
 
+// Under the results, while the amount is below the nisab shown.
+const QString kBelowNisab = QStringLiteral(
+    "المبلغ دون النصاب: لا زكاة فيه وحده إلا إذا بلغ النصاب مع مال آخر، فانظر «زكاة المال مجتمعًا»");
+
 // How a listener hears the due and the nisab.
 const QString kDueSpoken = QStringLiteral("مقدار الزكاة الواجبة %1");
 const QString kTooSmallSpoken = QStringLiteral("لا زكاة في مبلغ أقل من %1");
@@ -299,6 +303,7 @@ CashWindow::CashWindow() : DesignWindow(kCalculatorTwips)
     for (std::size_t i = 0; i < partFields.size(); ++i)
         partFields[i]->setAccessibleName(ui::spokenName(kPartNames[i]));
     breakdown.hundredths->setAccessibleName(ui::spokenName(kNames.hundredth));
+    tieBoxesToNames(breakdown);
     goldPriceField->setAccessibleName(ui::spokenName(kGoldPriceCaption));
     silverPriceField->setAccessibleName(ui::spokenName(kSilverPriceCaption));
     nisabButton = button(QStringLiteral("Command1"), QStringLiteral("النصاب"),
@@ -308,6 +313,11 @@ CashWindow::CashWindow() : DesignWindow(kCalculatorTwips)
     nisabLabel = label(QStringLiteral("Label20"), kZero, at.rect(720, 6600, 2145, 630),
                        at.font(Face::TraditionalArabic, 20.25, Bold));
 
+    belowNisabNote = label(QStringLiteral("belowNisabNote"), kBelowNisab,
+                           at.rect(7560, 6300, 3735, 1000),
+                           at.font(Face::SimplifiedArabic, 11.25, Bold), Colour::LightGreen);
+    belowNisabNote->hide();
+
     const BackAndExit backAndExit =
         addBackAndExit(this, QStringLiteral("Command7"), at.rect(9120, 7320, 1935, 735),
                        QStringLiteral("Command6"), at.rect(360, 7560, 2055, 735), Colour::Olive);
@@ -315,7 +325,7 @@ CashWindow::CashWindow() : DesignWindow(kCalculatorTwips)
     exitButton = backAndExit.exit;
     addCalculatorActions(this, backAndExit, [this] { return summary(); },
                          {dueLabel, breakdown.millions, breakdown.thousands, breakdown.units,
-                          goldNisabLabel, silverNisabLabel, nisabLabel});
+                          belowNisabNote, goldNisabLabel, silverNisabLabel, nisabLabel});
     // Heard with their captions and units: the window by its heading, the
     // results, and the two ways of writing the amount with their question.
     setAccessibleName(ui::spokenName(heading->text()));
@@ -413,7 +423,8 @@ void CashWindow::compute()
     }
 
     const CashDue due = cashZakatDue(amountField->text());
-    m_computation = Computation{due.verdict, due.due, std::nullopt, totalOfParts};
+    m_computation = Computation{due, std::nullopt, totalOfParts};
+    showBelowNisabNote();
     switch (due.verdict) {
     case CashVerdict::NoAmount:
         break;
@@ -422,14 +433,14 @@ void CashWindow::compute()
         break;
     case CashVerdict::TooSmall:
         dueLabel->setText(kTooSmall);
-        ui::announce(this, kTooSmallSpoken.arg(numberText(Zakat::kSmallestCashAmount)));
+        ui::announce(this, withNote(kTooSmallSpoken.arg(numberText(Zakat::kSmallestCashAmount))));
         break;
     case CashVerdict::TooLarge:
         showWarning(this, kAmountTooLarge, kNoticeTitle);
         break;
     case CashVerdict::Due:
         dueLabel->setText(numberText(due.due));
-        ui::announce(this, kDueSpoken.arg(numberText(due.due)));
+        ui::announce(this, withNote(kDueSpoken.arg(numberText(due.due))));
         break;
     }
     splitDue(); // does nothing unless a due is shown
@@ -437,9 +448,9 @@ void CashWindow::compute()
 
 void CashWindow::splitDue()
 {
-    if (!m_computation || m_computation->verdict != CashVerdict::Due)
+    if (!m_computation || m_computation->due.verdict != CashVerdict::Due)
         return;
-    if (const auto split = breakDownAmount(m_computation->due)) {
+    if (const auto split = breakDownAmount(m_computation->due.due)) {
         m_computation->split = split;
         showBreakdown(breakdown, *split);
     }
@@ -448,6 +459,7 @@ void CashWindow::splitDue()
 void CashWindow::amountChanged()
 {
     m_computation.reset();
+    belowNisabNote->hide();
     dueLabel->setText(QString());
     clearBreakdown(breakdown, KeepWholePart);
 }
@@ -504,6 +516,18 @@ void CashWindow::showNisab()
 {
     m_nisab = lowerNisab(m_goldNisab, m_silverNisab);
     nisabLabel->setText(numberText(m_nisab));
+    showBelowNisabNote();
+}
+
+void CashWindow::showBelowNisabNote()
+{
+    belowNisabNote->setVisible(m_computation && belowNisab(m_computation->due, m_nisab));
+}
+
+QString CashWindow::withNote(const QString &sentence) const
+{
+    return belowNisabNote->isVisibleTo(this) ? sentence + QStringLiteral(". ") + kBelowNisab
+                                             : sentence;
 }
 
 ComputationSummary CashWindow::summary() const
@@ -524,13 +548,15 @@ ComputationSummary CashWindow::summary() const
     } else {
         if (showsNumber(amountField->text()))
             summary.add(kAmountCaption, amountField->text());
-        if (m_computation && m_computation->verdict == CashVerdict::TooSmall)
+        if (m_computation && m_computation->due.verdict == CashVerdict::TooSmall)
             summary.add(kDueCaption, kTooSmall);
-        if (m_computation && m_computation->verdict == CashVerdict::Due) {
-            summary.add(kDueCaption, numberText(m_computation->due));
+        if (m_computation && m_computation->due.verdict == CashVerdict::Due) {
+            summary.add(kDueCaption, numberText(m_computation->due.due));
             if (m_computation->split)
                 summary.addLine(breakdownLine(*m_computation->split, kNames));
         }
+        if (belowNisabNote->isVisibleTo(this))
+            summary.addLine(kBelowNisab);
     }
 
     const bool pricesGiven = readNumber(goldPriceField->text()).value_or(0) != 0

@@ -77,19 +77,25 @@ public:
     DesignLabel *silverNisabLabel;
     CommandButton *nisabButton;
     DesignLabel *nisabLabel;
+    // Not in the design: under the results, while the amount is below the
+    // lower of the two nisabs shown.
+    DesignLabel *belowNisabNote;
     CommandButton *backButton;
     CommandButton *exitButton;
 
 private:
     // The last computation, while the amount it was made from stands.
     struct Computation {
-        CashVerdict verdict;
-        double due = 0; // as shown
+        CashDue due; // as shown
         std::optional<Breakdown> split;
         bool totalOfParts = false; // the amount was added up from the four fields
     };
     void priceChanged(EntryField *price, DesignLabel *valueLabel, double &value,
                       double nisabUnits, const QString &valueCaption);
+    // Shows the note below the nisab where it holds; the sentence heard, with
+    // the note when it shows.
+    void showBelowNisabNote();
+    QString withNote(const QString &sentence) const;
 
     std::optional<Computation> m_computation;
     double m_goldNisab = 0;   // the values as shown

@@ -28,10 +28,10 @@ CashDue cashZakatDue(const QString &amountText)
     if (!amount)
         return {CashVerdict::NotANumber};
     if (*amount < Zakat::kSmallestCashAmount)
-        return {CashVerdict::TooSmall};
+        return {CashVerdict::TooSmall, 0, *amount};
     if (*amount > Zakat::kLargestCashAmount)
         return {CashVerdict::TooLarge};
-    return {CashVerdict::Due, shownValue(*amount / Zakat::kQuarterTenth)};
+    return {CashVerdict::Due, shownValue(*amount / Zakat::kQuarterTenth), *amount};
 }
 
 bool milliardsTooLarge(const QString &milliardsText)
@@ -54,4 +54,10 @@ std::optional<double> nisabValue(const QString &priceText, double nisabUnits)
 double lowerNisab(double goldValue, double silverValue)
 {
     return silverValue >= goldValue ? goldValue : silverValue;
+}
+
+bool belowNisab(const CashDue &due, double nisab)
+{
+    const bool computed = due.verdict == CashVerdict::Due || due.verdict == CashVerdict::TooSmall;
+    return computed && nisab > 0 && due.amount < nisab;
 }

@@ -30,7 +30,8 @@ enum class CashVerdict {
 
 struct CashDue {
     CashVerdict verdict;
-    double due = 0; // the quarter-tenth as shown, for CashVerdict::Due
+    double due = 0;    // the quarter-tenth as shown, for CashVerdict::Due
+    double amount = 0; // as read, for CashVerdict::Due and TooSmall
 };
 
 CashDue cashZakatDue(const QString &amountText);
@@ -47,3 +48,8 @@ std::optional<double> nisabValue(const QString &priceText, double nisabUnits);
 // The nisab in money: the lower of the gold and the silver value, gold when
 // they are equal.
 double lowerNisab(double goldValue, double silverValue);
+
+// Whether an amount falls short of a nisab known from the prices: nothing is
+// due on it alone, unless other wealth brings it to the nisab. The due the
+// window shows is a quarter-tenth whatever the nisab; the note says this.
+bool belowNisab(const CashDue &due, double nisab);

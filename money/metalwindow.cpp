@@ -148,6 +148,7 @@ MetalWindow::MetalWindow(const MetalDesign &d)
     quantityField->setAccessibleName(ui::spokenName(d.quantityCaption.text));
     priceField->setAccessibleName(ui::spokenName(d.priceCaption.text));
     breakdown.hundredths->setAccessibleName(kNames.hundredth);
+    tieBoxesToNames(breakdown);
     dueLabel->setSpokenCaption(d.dueCaption.text, d.dueUnit.text);
     valueLabel->setSpokenCaption(kValueCaption);
     dueNote->setSpokenCaption(kNoteCaption);

@@ -354,6 +354,7 @@ WealthWindow::WealthWindow() : DesignWindow(kDesignTwips)
     breakdown.unitName = boxName("unitName", kNames.unit, 1800);
     breakdown.hundredthName = boxName("hundredthName", kNames.hundredth, 360);
     breakdown.hundredths->setAccessibleName(kNames.hundredth);
+    tieBoxesToNames(breakdown);
     unsplitNote = label(QStringLiteral("unsplitNote"), kUnsplit, at.rect(kResultsColumn, 6660,
                                                                           kResultsWidth, 450),
                         boxNameFont, Colour::LightGreen, Align::Centre);
@@ -440,9 +441,10 @@ void WealthWindow::showResult(const Result &result, const QString &text)
 {
     result.value->setText(text);
     // A screen reader hears the number with what it is, and no dots.
-    result.value->setAccessibleName(ui::spokenName(result.caption) + QStringLiteral(": ")
-                                    + (text == kResultPlaceholder ? kNotComputedYet
-                                                                  : ui::spokenName(text)));
+    result.value->setAccessibleName(text == kResultPlaceholder
+                                        ? kNoResultYet
+                                        : ui::spokenName(result.caption) + QStringLiteral(": ")
+                                            + ui::spokenName(text));
 }
 
 void WealthWindow::warn(const WealthZakat &zakat)
@@ -516,7 +518,7 @@ void WealthWindow::entryChanged()
     for (const Result &shown : std::as_const(m_results))
         showResult(shown, kResultPlaceholder);
     verdict->setText(kVerdictPlaceholder);
-    verdict->setAccessibleName(kVerdictName + kNotComputedYet);
+    verdict->setAccessibleName(kNoResultYet);
     clearBreakdown(breakdown);
     breakdownFrame->hide();
     unsplitNote->hide();

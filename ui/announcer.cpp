@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <utility>
@@ -83,13 +84,30 @@ Announcement *announcementOf(const QWidget *window)
     return window->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+const char *const kAnnounced = "zakatAnnouncements"; // how many sentences a window said
+const char *const kTakenBackPending = "zakatTakenBackPending";
+
 } // namespace
+
+void resultTakenBack(QWidget *window)
+{
+    if (!window || window->property(kTakenBackPending).toBool())
+        return;
+    window->setProperty(kTakenBackPending, true);
+    const int said = window->property(kAnnounced).toInt();
+    QTimer::singleShot(0, window, [window, said] {
+        window->setProperty(kTakenBackPending, false);
+        if (window->property(kAnnounced).toInt() == said)
+            announce(window, kResultTakenBack);
+    });
+}
 
 void announce(QWidget *window, const QString &sentence)
 {
     ui::installAccessibleFactory(announcementAccessible);
     if (!window)
         return;
+    window->setProperty(kAnnounced, window->property(kAnnounced).toInt() + 1);
     delete announcementOf(window);
     auto *announcement = new Announcement(window, spokenName(sentence));
     // Shown, a notification is what a screen reader speaks at once, wherever

@@ -15,6 +15,13 @@ namespace ui {
 // window announces the next one.
 void announce(QWidget *window, const QString &sentence);
 
+// A result the window showed was taken back by an edit. Said once, as
+// "مُسحت النتيجة", when the handler that took it back is done, unless the
+// window announced another sentence meanwhile (a new result): the keystrokes
+// that follow take nothing more back and say nothing.
+void resultTakenBack(QWidget *window);
+inline const QString kResultTakenBack = QStringLiteral("مُسحت النتيجة");
+
 // The sentence the window announced last; empty before the first.
 QString lastAnnouncement(const QWidget *window);
 

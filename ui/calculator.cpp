@@ -3,11 +3,19 @@
 
 #include "ui/calculator.h"
 
+#include "ui/accessible.h"
+#include "ui/announcer.h"
 #include "ui/entryfield.h"
 #include "ui/window.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+
+namespace {
+// The word a screen reader says for the role of an alert, in Arabic.
+const QString kAlertRoleWord = QStringLiteral("تنبيه");
+} // namespace
 
 void showWarning(QWidget *over, const QString &text, const QString &title)
 {
@@ -17,6 +25,17 @@ void showWarning(QWidget *over, const QString &text, const QString &title)
     box.setLayoutDirection(Qt::RightToLeft);
     // As an Arabic desktop words it; Qt's own translation has another word.
     box.button(QMessageBox::Ok)->setText(kOkText);
+    // Heard once, with its text: a screen reader says an alert's role as
+    // "تنبيه", the title most warnings have, so the box is named by its text
+    // (after a title that says more), and the text's label, which would be
+    // read again, is kept from it with the icon.
+    ui::setAccessibleRole(&box, QAccessible::AlertMessage);
+    const QString heardTitle = ui::spokenName(title);
+    box.setAccessibleName(heardTitle == kAlertRoleWord
+                              ? ui::spokenName(text)
+                              : heardTitle + QStringLiteral(": ") + ui::spokenName(text));
+    for (QLabel *label : box.findChildren<QLabel *>())
+        ui::keepFromAssistiveTechnology(label);
     // The field the user was in has its whole text selected when the box
     // gives the keyboard back, so that typing again replaces the refused
     // entry rather than extends it.

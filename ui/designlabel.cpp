@@ -8,6 +8,13 @@
 #include "ui/look.h"
 #include "ui/summary.h"
 
+#include "core/numbers.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <algorithm>
+
 #include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QPainter>
@@ -70,12 +77,115 @@ QString DesignLabel::spokenText() const
     const QString shown = ui::spokenName(text());
     if (m_spokenCaption.isEmpty())
         return shown;
-    if (!showsNumber(shown) && !showsWords(shown))
-        return m_spokenCaption; // dots or nothing: no value yet
+    if (!showsResult())
+        return kNoResultYet;
     QString spoken = m_spokenCaption + QStringLiteral(": ") + shown;
     if (!m_spokenUnit.isEmpty())
         spoken += u' ' + m_spokenUnit;
+    if (const auto *box = qobject_cast<const QLineEdit *>(m_readWith); box && !box->text().isEmpty())
+        spoken += QStringLiteral("، ") + ui::spokenName(box->accessibleName())
+            + QStringLiteral(": ") + box->text();
     return spoken;
+}
+
+namespace {
+
+const char *const kResultOrder = "zakatResultOrder";
+
+// Whether the text says something: words, or a number other than the run of
+// zeros that holds a count's place.
+bool saysSomething(const QString &text)
+{
+    if (showsWords(text))
+        return true;
+    const QString number = trimBlanks(text);
+    const bool placeHolder = number.size() > 1 && number.count(u'0') == number.size();
+    return showsNumber(number) && !placeHolder;
+}
+
+// Whether the words of the text come, in order and whole, within the name.
+bool saysWords(const QString &name, const QString &text)
+{
+    static const QRegularExpression notWord(QStringLiteral("[\\s،,:()]+"));
+    const QStringList words = name.split(notWord, Qt::SkipEmptyParts);
+    const QStringList said = text.split(notWord, Qt::SkipEmptyParts);
+    if (said.isEmpty())
+        return false;
+    for (qsizetype at = 0; at + said.size() <= words.size(); ++at)
+        if (words.mid(at, said.size()) == said)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString DesignLabel::spokenCaptionAndUnit() const
+{
+    return m_spokenCaption + u' ' + m_spokenUnit;
+}
+
+bool DesignLabel::showsResult() const
+{
+    return (!m_shownWith || m_shownWith->isVisibleTo(window())) && saysSomething(text());
+}
+
+void DesignLabel::makeReachable()
+{
+    static int order = 0;
+    m_reachable = true;
+    setProperty(kResultOrder, ++order);
+    refreshReachable();
+}
+
+void DesignLabel::setText(const QString &text)
+{
+    const bool shown = m_reachable && showsResult();
+    QLabel::setText(text);
+    if (!m_reachable)
+        return;
+    refreshReachable();
+    if (shown && !showsResult())
+        ui::resultTakenBack(window());
+}
+
+void DesignLabel::refreshReachable()
+{
+    // Tab and the mouse reach a result (the mouse to select and copy it);
+    // a place held for one has nothing to reach.
+    setFocusPolicy(showsResult() ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void settleResults(QWidget *window, QWidget *lastControl)
+{
+    QList<DesignLabel *> results;
+    QStringList heard;
+    for (const auto *field : window->findChildren<QLineEdit *>())
+        heard << ui::spokenName(field->accessibleName());
+    const QList<DesignLabel *> labels = window->findChildren<DesignLabel *>();
+    for (DesignLabel *label : labels)
+        if (label->isReachableResult()) {
+            results << label;
+            heard << label->spokenCaptionAndUnit();
+        }
+    std::sort(results.begin(), results.end(), [](const QWidget *a, const QWidget *b) {
+        return a->property(kResultOrder).toInt() < b->property(kResultOrder).toInt();
+    });
+    QWidget *previous = lastControl;
+    for (DesignLabel *result : std::as_const(results)) {
+        if (previous)
+            QWidget::setTabOrder(previous, result);
+        previous = result;
+    }
+    for (DesignLabel *label : labels) {
+        if (label->isReachableResult())
+            continue;
+        const QString said = ui::spokenName(label->text());
+        const bool holdsPlace = !showsWords(said) && !showsNumber(said);
+        if (holdsPlace || std::any_of(heard.begin(), heard.end(), [&](const QString &name) {
+                return saysWords(name, said);
+            }))
+            ui::keepFromAssistiveTechnology(label);
+    }
 }
 
 QFont DesignLabel::fittedFont() const

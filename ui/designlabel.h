@@ -37,6 +37,24 @@ public:
     void setSpokenCaption(const QString &caption, const QString &unit = QString());
     QString spokenText() const;
 
+    // A result can be reached with Tab, after the window's own controls,
+    // while it shows one; until then (dots, blanks, a run of zeros holding a
+    // place, or a box whose name beside it is hidden) it is heard as
+    // "لا نتيجة بعد" and Tab passes it by. A result that an edit takes back
+    // is told once, for the whole window.
+    void makeReachable();
+    bool isReachableResult() const { return m_reachable; }
+    // The name beside a box, shown only while the box holds a result.
+    void setShownWith(const QWidget *name) { m_shownWith = name; }
+    // A box heard after this result's value, by its name, while it holds one.
+    void setReadWith(const QWidget *box) { m_readWith = box; }
+    bool showsResult() const;
+    QString spokenCaptionAndUnit() const;
+    // Writes the text; a result keeps its place in the Tab order up to date.
+    void setText(const QString &text);
+    // Takes the result in or out of the Tab order by what it shows now.
+    void refreshReachable();
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -44,4 +62,18 @@ protected:
 private:
     QString m_spokenCaption;
     QString m_spokenUnit;
+    bool m_reachable = false;
+    const QWidget *m_shownWith = nullptr;
+    const QWidget *m_readWith = nullptr;
 };
+
+// Said of a result that shows none yet.
+inline const QString kNoResultYet = QStringLiteral("لا نتيجة بعد");
+
+// Once a window's controls are made: its results come after its own
+// controls in the Tab order, in the order the window made them reachable,
+// and what a listener would hear twice or as a result is kept from
+// assistive technology: a label that only holds a place (dots, blanks), and
+// a caption or unit whose words a result's name or a field's name already
+// says.
+void settleResults(QWidget *window, QWidget *lastControl);

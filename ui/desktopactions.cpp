@@ -4,15 +4,20 @@
 #include "ui/desktopactions.h"
 
 #include "ui/calculator.h"
+#include "ui/accessible.h"
+#include "ui/announcer.h"
 #include "ui/designlabel.h"
+#include "ui/look.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -68,6 +73,36 @@ void showContextMenuOf(QWidget *owner, const QList<QAction *> &items)
                      });
 }
 
+// A moment's sign on the window that the copy was made, heard too: the
+// clipboard shows nothing of itself.
+void showCopiedNote(QWidget *window)
+{
+    constexpr int kMilliseconds = 2000;
+    auto *note = window->findChild<QLabel *>(QStringLiteral("copiedNote"));
+    if (!note) {
+        note = new QLabel(kCopiedText, window);
+        note->setObjectName(QStringLiteral("copiedNote"));
+        note->setMargin(6);
+        note->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette colours = note->palette();
+        colours.setColor(QPalette::Window, Colour::NoteYellow);
+        colours.setColor(QPalette::WindowText, Colour::Black);
+        note->setPalette(colours);
+        note->setAutoFillBackground(true);
+        note->setAttribute(Qt::WA_TransparentForMouseEvents);
+        ui::keepFromAssistiveTechnology(note); // heard as an announcement
+        auto *timer = new QTimer(note);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, note, &QWidget::hide);
+    }
+    note->adjustSize();
+    note->move((window->width() - note->width()) / 2, window->height() - note->height() - 8);
+    note->show();
+    note->raise();
+    note->findChild<QTimer *>()->start(kMilliseconds);
+    ui::announce(window, kCopiedText);
+}
+
 void printThroughDialog(QWidget *window, const ComputationSummary &summary)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -121,8 +156,9 @@ void addCalculatorActions(QWidget *window, const BackAndExit &buttons,
               {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)},
               [back] { back->click(); });
     QAction *copy = addAction(window, kCopySummaryText,
-                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, [summary] {
+                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, [window, summary] {
                                   QGuiApplication::clipboard()->setText(summary().text());
+                                  showCopiedNote(window);
                               });
     QAction *print = addAction(window, kPrintText, {QKeySequence(Qt::CTRL | Qt::Key_P)},
                                [window, summary] { printThroughDialog(window, summary()); });
@@ -130,7 +166,7 @@ void addCalculatorActions(QWidget *window, const BackAndExit &buttons,
 
     for (DesignLabel *label : results) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setFocusPolicy(Qt::ClickFocus); // Ctrl+C reaches the label it selected in
+        label->makeReachable(); // clicked, Ctrl+C reaches the label it selected in
         auto *copySelection = new QAction(kCopySelectionText, label);
         copySelection->setShortcut(QKeySequence::Copy);
         copySelection->setShortcutContext(Qt::WidgetShortcut); // the label copies it itself

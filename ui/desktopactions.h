@@ -34,9 +34,10 @@ QAction *addProgramActions(QWidget *window, std::function<void()> exit,
 
 // On a calculator window, besides the program's actions: Esc and Ctrl+W press
 // "رجوع"; Ctrl+Shift+C ("نسخ النتيجة") puts the window's summary on the
-// clipboard, Ctrl+P ("طباعة") prints it through the print dialog. The result
-// labels can be selected with the mouse and copied with Ctrl+C, and their
-// context menu offers the same items.
+// clipboard and says so ("نُسخ الحساب") on the window for a moment, Ctrl+P ("طباعة") prints it through the print dialog. The result
+// labels, in reading order, can be selected with the mouse and copied with
+// Ctrl+C, their context menu offers the same items, and each is reached with
+// Tab after the window's own controls while it shows a result.
 void addCalculatorActions(QWidget *window, const BackAndExit &buttons,
                           std::function<ComputationSummary()> summary,
                           const QList<DesignLabel *> &results);
@@ -46,3 +47,5 @@ inline const QString kCopySummaryText = QStringLiteral("نسخ النتيجة");
 inline const QString kPrintText = QStringLiteral("طباعة");
 inline const QString kHelpText = QStringLiteral("مساعدة");
 inline const QString kCopySelectionText = QStringLiteral("نسخ");
+// Shown on the window for a moment, and heard, once the summary is copied.
+inline const QString kCopiedText = QStringLiteral("نُسخ الحساب");

@@ -4,7 +4,9 @@
 #include "ui/entryfield.h"
 
 #include "core/numbers.h"
+#include "ui/accessible.h"
 #include "ui/announcer.h"
+#include "ui/fieldaccessible.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
@@ -21,13 +23,25 @@
 #include <QTimer>
 #include <QStyleOptionFrame>
 #include <QValidator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-constexpr int kLimitNoteMilliseconds = 4000;
+// Characters typed inside a number that the number cannot hold: grouping
+// marks (the comma, the Arabic comma and thousands separator, the
+// apostrophe) and blanks.
+bool holdsSeparators(const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\x{060C}\\x{066C}'\\s]"));
+    const QString trimmed = trimBlanks(text);
+    if (!trimmed.contains(separators) || readNumber(text))
+        return false;
+    QString without = trimmed;
+    return readNumber(without.remove(separators)).has_value();
+}
 
 // Limits what the user types or pastes, never what the program writes: an
 // edit is refused when it makes the text longer than the limit and longer
@@ -110,6 +124,7 @@ EntryField::EntryField(QWidget *window, const QString &name, const QString &text
                        int maxTypedLength)
     : QLineEdit(text, window), m_designFont(font), m_maxTypedLength(maxTypedLength)
 {
+    ui::installAccessibleFactory(ui::entryFieldAccessible);
     placeControl(this, name, bounds, font);
     fitText();
     connect(this, &QLineEdit::textChanged, this, &EntryField::fitText);
@@ -117,8 +132,11 @@ EntryField::EntryField(QWidget *window, const QString &name, const QString &text
     setValidator(new TypedLengthValidator(this, maxTypedLength));
     setCursorPosition(0);
     connect(this, &QLineEdit::textChanged, this, [this] {
-        // What the note refused is past: an edit that went in takes it away.
-        if (m_limitNote)
+        // What the note refused is past: an edit that went in takes it away,
+        // unless the text still holds separators.
+        if (!m_writing && holdsSeparators(this->text()))
+            showNote(kSeparatorNote);
+        else if (m_limitNote)
             m_limitNote->hide();
         if (m_changeHandler)
             m_changeHandler();
@@ -180,7 +198,21 @@ QString EntryField::limitNoteText(int maxTypedLength)
     return QStringLiteral("لا تقبل هذه الخانة أكثر من %1").arg(characters(maxTypedLength));
 }
 
+const QString EntryField::kSeparatorNote =
+    QStringLiteral("تُكتب الأرقام بلا فواصل ولا مسافات بينها، مثل 1000 أو 10.5");
+
+void EntryField::noteSeparators()
+{
+    if (holdsSeparators(text()))
+        showNote(kSeparatorNote);
+}
+
 void EntryField::showLimitNote()
+{
+    showNote(limitNoteText(m_maxTypedLength));
+}
+
+void EntryField::showNote(const QString &noteText)
 {
     if (!isVisible())
         return;
@@ -200,20 +232,19 @@ void EntryField::showLimitNote()
         QFont noteFont = m_limitNote->font();
         noteFont.setPixelSize(qMax(14, font().pixelSize() * 3 / 4));
         m_limitNote->setFont(noteFont);
-        auto *timer = new QTimer(m_limitNote);
-        timer->setObjectName(QStringLiteral("limitNoteTimer"));
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, m_limitNote, &QWidget::hide);
     }
-    m_limitNote->setText(limitNoteText(m_maxTypedLength));
-    m_limitNote->setAccessibleName(m_limitNote->text());
+    const bool shownAlready = m_limitNote->isVisible() && m_limitNote->text() == noteText;
+    m_limitNote->setText(noteText);
+    m_limitNote->setAccessibleName(noteText);
     m_limitNote->adjustSize();
     const QPoint at = freePlaceForNote(m_limitNote->size());
     m_limitNote->move(at);
     m_limitNote->show();
     m_limitNote->raise();
-    m_limitNote->findChild<QTimer *>()->start(kLimitNoteMilliseconds);
-    ui::announce(window(), m_limitNote->text());
+    // Each refused character is told; a note about what stays in the text
+    // once, when it appears.
+    if (!shownAlready || noteText != kSeparatorNote)
+        ui::announce(window(), noteText);
 }
 
 QPoint EntryField::freePlaceForNote(const QSize &size) const
@@ -352,6 +383,7 @@ void EntryField::focusInEvent(QFocusEvent *event)
         selectAll();
     m_selectAllWhenFocused = false;
     m_focusedBefore = true;
+    noteSeparators(); // back in the field, after a warning too
 }
 
 void EntryField::selectAllWhenFocusReturns()

@@ -54,11 +54,17 @@ public:
     void pasteCleaned(QClipboard::Mode mode = QClipboard::Clipboard);
 
     // The note that says how many characters the field takes, shown near it,
-    // over no other text, for a few seconds when it refuses what the user
-    // types or pastes; it goes as soon as the field's text changes.
+    // over no other text, when it refuses what the user types or pastes; it
+    // stays while characters keep being refused and goes as soon as the
+    // field's text changes or the user leaves the field.
     static QString limitNoteText(int maxTypedLength);
     QLabel *limitNote() const { return m_limitNote; }
     void showLimitNote();
+    // The same note says, while the typed text holds a comma, a grouping
+    // mark or a blank inside a number, that numbers are written without
+    // separators: the text stays as typed, and the window's own warning
+    // follows if the number is computed.
+    static const QString kSeparatorNote;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -78,6 +84,9 @@ private:
     bool refuses(qsizetype insertedLength) const;
 
     void fitText();
+    // Shows the note with the text, heard when it appears or says something new.
+    void showNote(const QString &text);
+    void noteSeparators();
     // Where the note of the given size goes, on the screen.
     QPoint freePlaceForNote(const QSize &size) const;
 

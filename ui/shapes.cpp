@@ -8,6 +8,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 OutlineShape::OutlineShape(QWidget *window, const QString &name, const QRect &bounds,
                            const QColor &colour)
     : QWidget(window), m_colour(colour)
@@ -18,11 +21,42 @@ OutlineShape::OutlineShape(QWidget *window, const QString &name, const QRect &bo
     ui::keepFromAssistiveTechnology(this);
 }
 
+namespace {
+
+// The rectangle, in whole device pixels, that lies wholly inside the widget,
+// with the painter set to draw in device pixels. At a fractional scale
+// (1.25, 1.5, 1.75) a widget's edge falls inside a device pixel, which its
+// neighbour or the clip may take: a line drawn on the edge itself loses its
+// top or left side.
+QRect wholePixelsInside(QPainter &painter, const QRect &logical)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF device = toDevice.mapRect(QRectF(logical));
+    painter.setWorldTransform(toDevice.inverted());
+    const int left = int(std::ceil(device.left() - 0.01));
+    const int top = int(std::ceil(device.top() - 0.01));
+    const int right = int(std::floor(device.right() + 0.01)); // one past the last pixel
+    const int bottom = int(std::floor(device.bottom() + 0.01));
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+}
+
+// A line one logical pixel wide, as whole device pixels.
+int lineWidth(const QPainter &painter)
+{
+    return std::max(1, int(std::lround(painter.deviceTransform().m11())));
+}
+
+} // namespace
+
 void OutlineShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(m_colour);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int width = lineWidth(painter);
+    const QRect r = wholePixelsInside(painter, rect());
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), width), m_colour);
+    painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), m_colour);
+    painter.fillRect(QRect(r.left(), r.top(), width, r.height()), m_colour);
+    painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), m_colour);
 }
 
 LineShape::LineShape(QWidget *window, const QString &name, const QPoint &from, const QPoint &to,
@@ -40,9 +74,20 @@ LineShape::LineShape(QWidget *window, const QString &name, const QPoint &from, c
 
 void LineShape::paintEvent(QPaintEvent *)
 {
+    // The line runs along the left or top side of the widget, one pixel
+    // wide; drawn as a strip of whole device pixels along that side.
     QPainter painter(this);
-    painter.setPen(m_colour);
-    painter.drawLine(m_from, m_to);
+    const int width = lineWidth(painter);
+    const QRect r = wholePixelsInside(painter, rect());
+    if (m_from.x() == m_to.x())
+        painter.fillRect(QRect(r.left(), r.top(), width, r.height()), m_colour);
+    else if (m_from.y() == m_to.y())
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), m_colour);
+    else {
+        painter.resetTransform();
+        painter.setPen(m_colour);
+        painter.drawLine(m_from, m_to);
+    }
 }
 
 void keepTextsOffRules(QWidget *window)

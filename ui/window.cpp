@@ -5,6 +5,7 @@
 
 #include "ui/look.h"
 #include "ui/accessible.h"
+#include "ui/designlabel.h"
 #include "ui/shapes.h"
 
 #include <QAbstractButton>
@@ -48,6 +49,7 @@ void applyTabOrder(QWidget *window, const QStringList &names)
     }
     if (!names.isEmpty())
         window->findChild<QWidget *>(names.first())->setFocus(Qt::OtherFocusReason);
+    settleResults(window, previous);
 
     // What the user works with lies above the captions and the decoration,
     // which may reach over its edge by a pixel: every frame shows whole.

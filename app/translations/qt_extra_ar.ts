@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <!-- Copyright (C) 2026 The Zakat Calculator authors -->
-<!-- Texts of Qt's print dialog that Qt's own Arabic translation leaves in English. -->
+<!-- Texts of Qt's print dialog, and the name of the role of the program's announcements,
+     that Qt's own Arabic translation leaves in English. -->
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
@@ -25,6 +26,13 @@
     <message>
         <source>Short side binding</source>
         <translation>التجليد على الحافة القصيرة</translation>
+    </message>
+</context>
+<context>
+    <name>QSpiAccessibleBridge</name>
+    <message>
+        <source>notification</source>
+        <translation>إشعار</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,9 @@
 #include "app/helppages.h"
 #include "app/startup.h"
 #include "tests/support/guitest.h"
+#include "tests/support/heard.h"
 #include "tests/support/texts.h"
+#include "ui/desktopactions.h"
 #include "ui/summary.h"
 
 #include <QAccessible>
@@ -18,7 +20,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextDocument>
 
 // What the program adds around the windows' designs: copying and printing a
@@ -237,7 +239,11 @@ void DesktopActionsTest::copyPutsTheComputationOnTheClipboard()
     QFETCH(QStringList, absent);
     OpenedWindow w(menuButton);
     runSteps(w.window, steps);
+    HeardEvents heard;
     const QStringList copied = clipboardAfterCtrlShiftC(w.window).split(u'\n');
+    // Seen and heard to be done.
+    QCOMPARE(heard.announcements(), QStringList{kCopiedText});
+    QVERIFY(w.window->findChild<QLabel *>(QStringLiteral("copiedNote"))->isVisible());
     for (const QString &line : lines)
         QVERIFY2(copied.contains(line), qPrintable(line + u'\n' + copied.join(u'\n')));
     for (const QString &word : absent)
@@ -440,11 +446,14 @@ void DesktopActionsTest::helpOpensBesideItsWindowWithoutBlockingIt()
     QWidget *help = helps.first();
     QCOMPARE(help->windowModality(), Qt::NonModal);
     QCOMPARE(help->layoutDirection(), Qt::RightToLeft);
-    auto *text = control<QTextBrowser>(help, QStringLiteral("helpText"));
+    auto *text = control<QTextEdit>(help, QStringLiteral("helpText"));
     QTRY_COMPARE(QApplication::focusWidget(), text);
     QVERIFY(text->toPlainText().contains(QStringLiteral("ثمن الجرام بالعملة")));
-    QVERIFY(!text->accessibleName().isEmpty());
     QVERIFY(!text->accessibleDescription().isEmpty());
+    // Heard as read-only text, named apart from the help's title.
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(text);
+    QVERIFY(read->role() == QAccessible::EditableText && read->state().readOnly);
+    QVERIFY(!help->windowTitle().contains(read->text(QAccessible::Name)));
     // The keys scroll it.
     QVERIFY(text->verticalScrollBar()->maximum() > 0);
     QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);

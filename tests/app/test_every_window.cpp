@@ -8,6 +8,7 @@
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
 #include "ui/entryfield.h"
+#include "ui/shapes.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -38,6 +39,8 @@ private slots:
     void theLengthNoteCoversNoOtherText_data();
     void theLengthNoteCoversNoOtherText();
     void theAboutBoxPassesTheSameChecks();
+    void everyFrameShowsItsFourSides_data();
+    void everyFrameShowsItsFourSides();
 
 private:
     void addWindowRows();
@@ -267,6 +270,36 @@ void EveryWindowTest::theAboutBoxPassesTheSameChecks()
     };
     QCOMPARE(boxes.during([&] { QTest::mouseClick(menu->contactLink, Qt::LeftButton); }).size(), 1);
     QVERIFY(checked);
+}
+
+
+void EveryWindowTest::everyFrameShowsItsFourSides_data()
+{
+    addWindowRows();
+}
+
+// The top and left sides of each frame, which a fractional scale can lose,
+// as drawn: within two device pixels of their place, a line of pixels white
+// along nine tenths of the side.
+void EveryWindowTest::everyFrameShowsItsFourSides()
+{
+    QFETCH(QWidget *, window);
+    const QImage drawn = window->grab().toImage();
+    const QTransform toDevice = QTransform::fromScale(drawn.devicePixelRatio(), drawn.devicePixelRatio());
+    for (const OutlineShape *frame : window->findChildren<OutlineShape *>()) {
+        const QRect r = toDevice.mapRect(QRectF(frame->geometry())).toAlignedRect();
+        int top = 0, left = 0;
+        for (int d = -2; d <= 2; ++d) {
+            int across = 0, down = 0;
+            for (int i = r.left() + 3; i < r.right() - 3; ++i)
+                across += drawn.pixelColor(i, r.top() + d) == Qt::white;
+            for (int i = r.top() + 3; i < r.bottom() - 3; ++i)
+                down += drawn.pixelColor(r.left() + d, i) == Qt::white;
+            top = std::max(top, across), left = std::max(left, down);
+        }
+        QVERIFY2(!frame->isVisibleTo(window) || (top * 10 >= (r.width() - 6) * 9 && left * 10 >= (r.height() - 6) * 9),
+                 qPrintable(frame->objectName()));
+    }
 }
 
 ZAKAT_GUI_TEST_MAIN(EveryWindowTest)

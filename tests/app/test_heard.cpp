@@ -5,7 +5,9 @@
 #include "tests/support/guitest.h"
 #include "tests/support/heard.h"
 #include "app/startup.h"
+#include "ui/announcer.h"
 #include "ui/buttons.h"
+#include "ui/designlabel.h"
 #include "ui/entryfield.h"
 
 #include <QAccessibleInterface>
@@ -20,6 +22,8 @@ private slots:
     void eachComputationIsOneSentence();
     void aRefusedCharacterIsNotHeardButTheNoteIs();
     void theWaysOfWritingTheAmountAreHeardWithTheirQuestion();
+    void aResultTakenBackIsSaidOnce();
+    void aWarningIsHeardOnceWithItsText();
 };
 
 using MenuButton = CommandButton *MainMenu::*;
@@ -42,19 +46,19 @@ void HeardTest::eachComputationIsOneSentence_data()
     QTest::newRow("gold due and value")
         << &MainMenu::goldButton << QStringList{"Text1", "100", "Text5", "250"}
         << QStringLiteral("مقدار الزكاة الواجبة 2.5 جرام من الذهب، وقيمتها 625") << "Label14"
-        << QStringLiteral("ريال أو جنيه: 625");
+        << QStringLiteral("ريال أو جنيه: 625، هللة أو قرش: 0");
     QTest::newRow("gold below the nisab") << &MainMenu::goldButton << QStringList{"Text1", "50"}
                                           << QStringLiteral("النصاب هو 85 جرام من الذهب")
-                                          << "lbl11" << QStringLiteral("مقدار الزكاة الواجبة بالجرام");
+                                          << "lbl11" << kNoResultYet;
     QTest::newRow("silver due") << &MainMenu::silverButton << QStringList{"Text1", "1000"}
                                 << QStringLiteral("مقدار الزكاة الواجبة 25 درهم فضة") << "lbl11"
                                 << QStringLiteral("مقدار الزكاة الواجبة بالجرام: 25 درهم فضة");
     QTest::newRow("cash due") << &MainMenu::cashButton << QStringList{"Text3", "10000"}
                               << QStringLiteral("مقدار الزكاة الواجبة 250") << "Label4"
-                              << QStringLiteral("الزكاة، ريال أو جنيه: 250");
+                              << QStringLiteral("الزكاة، ريال أو جنيه: 250، هللة أو قرش: 0");
     QTest::newRow("cash too small") << &MainMenu::cashButton << QStringList{"Text3", "5"}
                                     << QStringLiteral("لا زكاة في مبلغ أقل من 10") << "lbl3"
-                                    << QStringLiteral("مقدار الزكاة الواجبة بنفس العملة");
+                                    << kNoResultYet;
     QTest::newRow("camels") << &MainMenu::livestockButton << QStringList{"Text1", "250"}
                             << QStringLiteral("في 250 من الإبل: 5 بنت لبون و 1 حقة") << "lbl14"
                             << QStringLiteral("الإبل، النوع 2: حقة");
@@ -64,7 +68,7 @@ void HeardTest::eachComputationIsOneSentence_data()
     QTest::newRow("cattle below the nisab")
         << &MainMenu::livestockButton << QStringList{"Text3", "20"}
         << QStringLiteral("في 20 من البقر: لم تبلغ نصاب البقر وهو 30") << "lbl31"
-        << QStringLiteral("البقر، النوع 1");
+        << kNoResultYet;
     QTest::newRow("produce") << &MainMenu::produceButton << QStringList{"Text1", "100"}
                              << QStringLiteral("مقدار الزكاة الواجبة (العُشر) 10 وحدة كيل أو وزن")
                              << "lbl1"
@@ -122,6 +126,38 @@ void HeardTest::theWaysOfWritingTheAmountAreHeardWithTheirQuestion()
         QCOMPARE(option->role(), QAccessible::RadioButton);
         QCOMPARE(option->text(QAccessible::Description), question);
     }
+}
+
+void HeardTest::aResultTakenBackIsSaidOnce()
+{
+    OpenedWindow w(&MainMenu::goldButton);
+    QLineEdit *quantity = w.field(QStringLiteral("Text1"));
+    typeInto(quantity, QStringLiteral("100"));
+    QTest::keyClick(quantity, Qt::Key_Return);
+    HeardEvents heard;
+    typeText(quantity, QStringLiteral("12")); // the second keystroke takes nothing back
+    QTest::qWait(20);
+    QCOMPARE(heard.announcements(), QStringList{ui::kResultTakenBack});
+}
+
+void HeardTest::aWarningIsHeardOnceWithItsText()
+{
+    // Titled "تنبيه", as its role is said: named by its text alone, which no
+    // label inside it says again.
+    OpenedWindow w(&MainMenu::goldButton);
+    QLineEdit *typed = w.field(QStringLiteral("Text1"));
+    typeInto(typed, QStringLiteral("x"));
+    QStringList heard;
+    w.boxes.whileOpen = [&] {
+        QAccessibleInterface *box =
+            QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
+        heard << box->text(QAccessible::Name);
+        for (int i = 0; i < box->childCount(); ++i)
+            if (box->child(i)->role() == QAccessible::StaticText)
+                heard << box->child(i)->text(QAccessible::Name);
+    };
+    w.boxes.during([&] { QTest::keyClick(typed, Qt::Key_Return); });
+    QCOMPARE(heard, QStringList{QStringLiteral("ادخل ارقام فقط ويدون مسافات بين الارقام")});
 }
 
 ZAKAT_GUI_TEST_MAIN(HeardTest)

@@ -6,7 +6,9 @@
 Starts its own X server (Xvfb), session bus and, through it, the
 accessibility bus and registry; runs the program there; opens the gold
 window and computes the zakat on 100 grams with the keyboard alone; passes
-when the accessibility bus carries the sentence a screen reader speaks.
+when the accessibility bus carries the sentence a screen reader speaks, the
+field left and come back to reads whole, run by run as Orca rebuilds it, and
+Tab reaches the result, named with its caption and unit.
 Everything it starts is ended before it returns, and it gives up after a
 bounded time.
 
@@ -23,6 +25,7 @@ import tempfile
 import time
 
 EXPECTED = "مقدار الزكاة الواجبة 2.5 جرام من الذهب"
+RESULT_NAME = "مقدار الزكاة الواجبة بالجرام: 2.5 جرام من الذهب"
 GOLD_QUANTITY_NAME = "كمية الذهب بالجرام"
 GOLD_PRICE_NAME = "ثمن الجرام بالعملة"
 GOLD_MENU_BUTTON = "زكاة الذهب"
@@ -144,7 +147,9 @@ def main():
         fail("%s: sh scripts/setup.sh installs python3-pyatspi" % error)
 
     heard = []
+    role_words = []
     focused = []
+    focused_objects = []
 
     def on_showing(event):
         if not event.detail1:
@@ -152,6 +157,7 @@ def main():
         try:
             if event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
                 heard.append(event.source.name)
+                role_words.append(event.source.getLocalizedRoleName())
         except Exception:  # gone already
             pass
 
@@ -159,6 +165,7 @@ def main():
         if event.detail1:
             try:
                 focused.append(event.source.name)
+                focused_objects.append(event.source)
             except Exception:
                 pass
 
@@ -202,6 +209,8 @@ def main():
             time.sleep(0.01)
 
     tab, space, enter = 0xff09, 0x20, 0xff0d
+    shift_keycode = 50  # Shift_L in the X server's own keymap
+
 
     wait_until(lambda: focused, "the menu to take the keyboard")
     for _ in range(12):  # Tab through the menu to the gold button
@@ -227,7 +236,34 @@ def main():
               for application in pyatspi.Registry.getDesktop(0) for window in application]
     if (pyatspi.ROLE_FRAME, GOLD_WINDOW_NAME) not in frames:
         fail("no frame named %s among %r; on the bus: %s" % (GOLD_WINDOW_NAME, frames, tree()))
-    print("PASS: heard " + heard[0], flush=True)
+    if any(word.isascii() and word for word in role_words):
+        fail("the announcement's role is named %r, not in Arabic" % role_words)
+
+    # Left for the compute button and come back to: the field reads whole,
+    # and every character lies in the attribute run reported at its offset.
+    press(tab)
+    wait_until(lambda: focused[-1] != GOLD_QUANTITY_NAME, "the field to be left")
+    pyatspi.Registry.generateKeyboardEvent(shift_keycode, None, pyatspi.KEY_PRESS)
+    press(tab)
+    pyatspi.Registry.generateKeyboardEvent(shift_keycode, None, pyatspi.KEY_RELEASE)
+    wait_until(lambda: focused[-1] == GOLD_QUANTITY_NAME, "the quantity field again")
+    text = focused_objects[-1].queryText()
+    if text.getText(0, -1) != "100":
+        fail("the field reads %r, not '100'" % text.getText(0, -1))
+    for offset in range(text.characterCount):
+        runs = [text.getAttributeRun(offset, True)[1:], text.getAttributes(offset)[1:]]
+        if any(not first <= offset < last for first, last in runs):
+            fail("the attribute runs at %d are %r" % (offset, runs))
+
+    # After the window's own controls, Tab reaches the result.
+    for _ in range(8):
+        if focused[-1] == RESULT_NAME:
+            break
+        moves = len(focused)
+        press(tab)
+        wait_until(lambda: len(focused) > moves, "the focus to move on")
+    wait_until(lambda: focused[-1] == RESULT_NAME, "the result, named with its caption")
+    print("PASS: heard " + heard[0] + "; the field read whole; the result reached", flush=True)
 
 
 if __name__ == "__main__":

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QTextEdit>
 #include <QScrollBar>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QToolTip>
 
 namespace {
@@ -601,6 +603,13 @@ void LivestockWindowTest::everyNoteShownCanBeReadWholeWithTheKeyboard()
     QCOMPARE(dialog->role(), QAccessible::Dialog); // a screen reader reads its title
     QCOMPARE(dialog->text(QAccessible::Name), title);
     QCOMPARE(panel->layoutDirection(), Qt::RightToLeft);
+    // Beside the window, inside the screen: over none of its fields and
+    // results, and with no caret drawn in its read-only text.
+    QVERIFY(panel->screen()->availableGeometry().contains(panel->frameGeometry()));
+    for (QWidget *shown : m_window->findChildren<QWidget *>(QRegularExpression("^(Text|lbl)")))
+        QVERIFY2(!panel->frameGeometry().intersects(QRect(shown->mapToGlobal(QPoint()), shown->size())),
+                 qPrintable(shown->objectName()));
+    QCOMPARE(panel->text()->cursorWidth(), 0);
     // Every note the lines show, whole, a paragraph each, in the lines' size
     // or larger, wrapped to the panel so that nothing is cut at its side.
     QStringList trimmed;

@@ -59,6 +59,8 @@ private slots:
     void clickingAFieldSelectsItsTextSoTypingReplacesIt();
     void enterComputesFromEveryAmountField();
     void backClosesTheWindowAndReopensItFresh();
+    void anAmountBelowTheNisabShownIsSaidToBe_data();
+    void anAmountBelowTheNisabShownIsSaidToBe();
 
 private:
     // Selects the field's text with Ctrl+A and types over it, as the user does
@@ -193,8 +195,9 @@ void CashWindowTest::tabRunsThroughTheEnabledControls()
         }
         return names;
     };
+    // The design's own order, then the results that show one (the nisab's).
     QCOMPARE(order(), (QStringList{"Text3", "Command3", "Text7", "Option1", "Text8", "Command6",
-                                   "Command7", "Text3"}));
+                                   "Command7", "Label17"}));
 
     useFourFields();
     field("Text1")->setFocus();
@@ -721,6 +724,37 @@ void CashWindowTest::backClosesTheWindowAndReopensItFresh()
 
     press(m_menu->cashButton); // a second press brings the same window forward
     QCOMPARE(openWindows(QStringLiteral("frmzakat2")), QList<QWidget *>{m_window});
+}
+
+void CashWindowTest::anAmountBelowTheNisabShownIsSaidToBe_data()
+{
+    // The amount (over the four fields when split by blanks), the prices of
+    // gold and silver, and whether the note shows.
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("prices");
+    QTest::addColumn<bool>("noted");
+    QTest::newRow("below the lower nisab") << "1000" << "200 10" << true;
+    QTest::newRow("at the lower nisab") << "2000" << "200 10" << false;
+    QTest::newRow("no nisab shown") << "1000" << "0 0" << false;
+    QTest::newRow("four fields, below") << "0 0 1 0" << "200 10" << true;
+}
+
+void CashWindowTest::anAmountBelowTheNisabShownIsSaidToBe()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, prices);
+    QFETCH(bool, noted);
+    overtype(field("Text7"), prices.section(u' ', 0, 0));
+    overtype(field("Text8"), prices.section(u' ', 1, 1));
+    const QStringList parts = amount.split(u' ');
+    if (parts.size() == 4)
+        useFourFields(), typeParts(parts);
+    else
+        typeInto(field("Text3"), amount);
+    press(button("Command3"));
+    QCOMPARE(label("belowNisabNote")->isVisible(), noted);
+    typeInto(field(parts.size() == 4 ? "Text6" : "Text3"), QStringLiteral("1")); // taken back
+    QVERIFY(!label("belowNisabNote")->isVisible());
 }
 
 ZAKAT_GUI_TEST_MAIN(CashWindowTest)

@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "ui/buttons.h"
 #include "ui/designlabel.h"
+#include "ui/desktopactions.h"
 #include "ui/entryfield.h"
 
 #include <QAbstractButton>
@@ -686,6 +687,7 @@ void RandomInputTest::everyWindowSurvivesRandomEntriesAndPresses()
             allowed << label->text();
         for (const QPointer<EntryField> &field : window.fields)
             allowed << field->text() << EntryField::limitNoteText(field->maxTypedLength());
+        allowed << EntryField::kSeparatorNote << kCopiedText; // the passing notes
         for (const QAbstractButton *button : window.widget->findChildren<QAbstractButton *>())
             allowed << button->text();
         for (const QString &text : plan.writtenTexts)

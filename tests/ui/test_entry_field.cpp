@@ -29,6 +29,8 @@ private slots:
     void keyTypedIntoAFullFieldChangesNothing();
     void selectsAllOnFocusWhenAsked();
     void buttonPressedBySpaceAndEnter();
+    void separatorsInsideANumberAreExplained_data();
+    void separatorsInsideANumberAreExplained();
 
 private:
     QWidget *m_window = nullptr;
@@ -124,7 +126,9 @@ void EntryFieldTest::pasteIsCleanedAndGoesInWholeOrNotAtAll()
     QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(m_field->text(), after);
     QCoreApplication::processEvents();
-    const bool shown = m_field->limitNote() && m_field->limitNote()->isVisible();
+    // The length note (an inner blank brings the note on separators instead).
+    const bool shown = m_field->limitNote() && m_field->limitNote()->isVisible()
+        && m_field->limitNote()->text() != EntryField::kSeparatorNote;
     QCOMPARE(shown, note);
     if (note)
         QCOMPARE(m_field->limitNote()->text(), QStringLiteral("لا تقبل هذه الخانة أكثر من 3 أحرف"));
@@ -239,6 +243,26 @@ void EntryFieldTest::buttonPressedBySpaceAndEnter()
     button->setEnabled(false);
     QTest::keyClick(button, Qt::Key_Return);
     QCOMPARE(presses, 3);
+}
+
+void EntryFieldTest::separatorsInsideANumberAreExplained_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("explained");
+    QTest::newRow("a comma") << "1,0" << true;
+    QTest::newRow("an Arabic thousands separator") << QStringLiteral("١٬٢") << true;
+    QTest::newRow("letters, a decimal point") << "a.," << false;
+}
+
+void EntryFieldTest::separatorsInsideANumberAreExplained()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, explained);
+    typeInto(m_field, typed);
+    const QLabel *note = m_field->limitNote(); // the text kept as typed
+    QCOMPARE(m_field->text() == typed && note && note->isVisible()
+                 && note->text() == EntryField::kSeparatorNote,
+             explained);
 }
 
 ZAKAT_GUI_TEST_MAIN(EntryFieldTest)
