@@ -73,6 +73,8 @@ Amount readHundredths(const QString &typed, Rounding rounding)
     } else {
         digits.append(std::size_t(shift), '0');
     }
+    if (digits.size() > 17) // whole hundredths beyond the largest amount, however written
+        return {AmountProblem::TooLarge, 0};
     qint64 hundredths = 0;
     for (const char digit : digits) // at most 17 digits: no overflow
         hundredths = hundredths * 10 + (digit - '0');

@@ -7,6 +7,7 @@
 // a crash file.
 
 #include "tests/fuzz/numbercheck.h"
+#include "tests/fuzz/recordcheck.h"
 #include "tests/fuzz/wealthcheck.h"
 
 #include <cstddef>
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      qsizetype(size));
     const QStringList faults = numberInputFaults(bytes) + wealthInputFaults(bytes)
-        + fitrInputFaults(bytes);
+        + fitrInputFaults(bytes) + recordInputFaults(bytes);
     if (faults.isEmpty())
         return 0;
     for (const QString &fault : faults)

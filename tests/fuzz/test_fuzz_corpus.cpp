@@ -7,6 +7,7 @@
 // guarding it in every ordinary test run.
 
 #include "tests/fuzz/numbercheck.h"
+#include "tests/fuzz/recordcheck.h"
 #include "tests/fuzz/wealthcheck.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ void FuzzCorpusTest::everyCorpusInputKeepsTheNumberProperties()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     const QStringList faults = numberInputFaults(bytes) + wealthInputFaults(bytes)
-        + fitrInputFaults(bytes);
+        + fitrInputFaults(bytes) + recordInputFaults(bytes);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
