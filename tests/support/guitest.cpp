@@ -6,6 +6,7 @@
 #include "app/mainmenu.h"
 #include "app/startup.h"
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QSet>
 
@@ -76,6 +77,12 @@ void failTest(const QString &message)
 
 void MessageBoxRecorder::poll()
 {
+    // A file chooser opened on the way of a random run is closed unchosen.
+    if (auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+        if (m_policy == RecordEvery)
+            chooser->reject();
+        return;
+    }
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return;
