@@ -107,10 +107,11 @@ build_qt() {
     source=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
 
     # Only Core, Gui, Widgets, PrintSupport and Test, with the Windows and
-    # offscreen platforms. Debian's source lacks the Wintab headers, so no
-    # tablet events; Direct2D stays on because PrintSupport's font engine
-    # needs it; turning OpenGL off needs the input switch too, or dynamic GL
-    # stays on.
+    # offscreen platforms, and of the image plugins only ICO (the program
+    # reads XPM, PNG and ICO, never JPEG or GIF, and ships no image plugin).
+    # Debian's source lacks the Wintab headers, so no tablet events;
+    # Direct2D stays on because PrintSupport's font engine needs it; turning
+    # OpenGL off needs the input switch too, or dynamic GL stays on.
     cmake -S "$source" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/packaging/windows/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release \
@@ -122,7 +123,7 @@ build_qt() {
         -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF \
         -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF \
-        -DFEATURE_zstd=OFF
+        -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
     cmake --build "$work/build" -j"$(nproc)"
     cmake --install "$work/build"
     # Qt's licence texts and Debian's account of every part of the source, to
