@@ -108,7 +108,8 @@ build_qt() {
 
     # Only Core, Gui, Widgets, PrintSupport and Test, with the Windows and
     # offscreen platforms, and of the image plugins only ICO (the program
-    # reads XPM, PNG and ICO, never JPEG or GIF, and ships no image plugin).
+    # and its tests read XPM, PNG and ICO, never JPEG or GIF, and the zip
+    # ships no image plugin).
     # Debian's source lacks the Wintab headers, so no tablet events;
     # Direct2D stays on because PrintSupport's font engine needs it; turning
     # OpenGL off needs the input switch too, or dynamic GL stays on.
