@@ -45,9 +45,9 @@ log() { printf '[fresh-debian] %s\n' "$*" >&2; }
 for tool in debootstrap unshare chroot git; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         log "installing debootstrap, util-linux and git"
-        apt-get update
-        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-            debootstrap util-linux git ca-certificates
+        sh "$sources/scripts/apt-get.sh" update
+        DEBIAN_FRONTEND=noninteractive sh "$sources/scripts/apt-get.sh" install -y \
+            --no-install-recommends debootstrap util-linux git ca-certificates
         break
     fi
 done

@@ -31,5 +31,12 @@ else
         --exclude=./debian/debhelper-build-stamp . | tar -xf - -C "$tree"
 fi
 
+# Built on every core, as the other builds are, unless DEB_BUILD_OPTIONS
+# already says how many jobs (debhelper builds with one job otherwise).
+case " ${DEB_BUILD_OPTIONS:-} " in
+    *" parallel="*) ;;
+    *) DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }parallel=$(nproc)" ;;
+esac
+export DEB_BUILD_OPTIONS
 (cd "$tree" && dpkg-buildpackage -b -us -uc)
 ls "$out"/zakat_"$version"_*.deb

@@ -35,6 +35,10 @@ if [ -n "$missing" ]; then
         as_root="sudo"
     fi
     echo "Installing:$missing"
-    $as_root apt-get update
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
+    # Through apt-get.sh, which waits while another package manager (the
+    # automatic updates, at a new machine's first boot) holds apt's lock.
+    apt_get="$(dirname "$0")/apt-get.sh"
+    $as_root sh "$apt_get" update
+    $as_root env DEBIAN_FRONTEND=noninteractive \
+        sh "$apt_get" install -y --no-install-recommends $missing
 fi

@@ -8,6 +8,10 @@
 # it put in place, uninstalls silently and checks that nothing is left.
 # Usage: sh scripts/windows-check.sh <output folder> <version>
 # (scripts/windows.sh --test calls it after building).
+# Each run makes its Wine prefix (<output folder>/wine) anew, so nothing an
+# earlier run installed, registered or left behind changes the result, and
+# stops every Wine process of that prefix on the way out, whether a step
+# failed, the checks passed or the run was interrupted.
 set -eu
 cd "$(dirname "$0")/.."
 out=$1
@@ -17,11 +21,31 @@ root=$(pwd)
 export WINEPREFIX="$root/$out/wine"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+stop_wine() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+}
+cleanup() {
+    status=$?
+    trap - EXIT INT TERM HUP
+    stop_wine
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+# A server still running for the old prefix (a run killed outright) goes
+# first, then the prefix itself.
+stop_wine
+rm -rf "$WINEPREFIX"
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
 
 echo "== Tests under Wine"
-ctest --test-dir "$out/build" --output-on-failure
+ctest --test-dir "$out/build" --output-on-failure --no-tests=error
 
 echo "== zakat.exe from the zip"
 menu_title="برنامج حساب الزكاة"

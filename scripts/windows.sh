@@ -41,7 +41,7 @@ cmake -S . -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_BUILD_MULTIARCH)/cmake" \
     -DBUILD_TESTING="$test"
 cmake --build "$build" -j"$(nproc)"
 

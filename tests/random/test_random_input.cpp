@@ -36,8 +36,8 @@
 // as numbers; every message box is one of the warnings the windows define.
 // The run is random but repeatable: it starts from a fixed seed.
 // ZAKAT_RANDOM_SEED and ZAKAT_RANDOM_STEPS (steps per window) choose another
-// seed or a longer run; the long run of the test command takes 20,000 steps
-// a window.
+// seed or a longer run; the long run of the test command takes 5,000 steps
+// a window from a seed of its own.
 
 namespace {
 
