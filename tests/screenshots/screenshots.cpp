@@ -62,37 +62,31 @@ Step key(const QKeySequence &sequence)
 void keepExampleRecord()
 {
     fixToday(QDate(2025, 3, 15));
-    QDir(RecordStore::defaultFolder()).removeRecursively();
+    const QDir folder(RecordStore::defaultFolder());
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder.path());
+    const auto year = [](int hijri, const char *date, const char *net, const char *due,
+                         const char *paid, const char *paidOn, const char *note) {
+        return QStringLiteral("{\"hijriYear\": %1, \"date\": \"%2\", \"entries\": [[\"cash\", \"%3\"]], "
+                              "\"results\": [[\"netWealth\", \"%3\"], [\"due\", \"%4\"]], "
+                              "\"payments\": [{\"date\": \"%6\", \"amount\": \"%5\", \"note\": \"%7\"}]}")
+            .arg(hijri).arg(QString::fromLatin1(date), QString::fromLatin1(net), QString::fromLatin1(due),
+                            QString::fromLatin1(paid), QString::fromLatin1(paidOn), QString::fromUtf8(note));
+    };
+    QFile store(folder.filePath(QStringLiteral("records.json")));
+    if (!store.open(QIODevice::WriteOnly))
+        return;
+    store.write(QStringLiteral(
+        "{\"format\": \"zakat-household-records\", \"version\": 2, \"nextMemberId\": 3, \"members\": ["
+        "{\"id\": 1, \"name\": \"أنا\", \"hawl\": {\"day\": 10, \"month\": 9}, \"records\": [%1, %2, %3]},"
+        "{\"id\": 2, \"name\": \"فاطمة\", \"hawl\": {\"day\": 20, \"month\": 9}, \"records\": [%4]}]}")
+                    .arg(year(1444, "2023-04-01", "28000", "700", "700", "2023-04-02", "للجمعية"),
+                         year(1445, "2024-03-20", "30000", "750", "750", "2024-03-25", ""),
+                         year(1446, "2025-03-10", "34250", "856.25", "500", "2025-03-12", "لجار محتاج"),
+                         year(1445, "2024-03-30", "27000", "675", "675", "2024-04-01", ""))
+                    .toUtf8());
+    store.close();
     RecordBook::instance().reload();
-    RecordBook::instance().change([](Household &household) {
-        const auto record = [](int year, const QDate &date, const QString &cash,
-                               const QString &net, const QString &due) {
-            Record made;
-            made.hijriYear = year;
-            made.date = date;
-            made.entries = {{QStringLiteral("cash"), cash}, {QStringLiteral("gold21"), QStringLiteral("100")},
-                            {QStringLiteral("goldPrice"), QStringLiteral("300")},
-                            {QStringLiteral("debts"), QStringLiteral("2000")}};
-            made.results = {{kNetWealthKey, net}, {kDueKey, due}};
-            return made;
-        };
-        int fatima = 0;
-        household.setHawl(1, Hawl{10, 9});
-        household.saveRecord(1, record(1444, QDate(2023, 4, 1), QStringLiteral("4000"),
-                                       QStringLiteral("28000"), QStringLiteral("700")), false);
-        household.saveRecord(1, record(1445, QDate(2024, 3, 20), QStringLiteral("6000"),
-                                       QStringLiteral("30000"), QStringLiteral("750")), false);
-        household.saveRecord(1, record(1446, QDate(2025, 3, 10), QStringLiteral("10000"),
-                                       QStringLiteral("34250"), QStringLiteral("856.25")), false);
-        household.addPayment(1, 1444, {QDate(2023, 4, 2), QStringLiteral("700"), QStringLiteral("للجمعية")});
-        household.addPayment(1, 1445, {QDate(2024, 3, 25), QStringLiteral("750"), QString()});
-        household.addPayment(1, 1446, {QDate(2025, 3, 12), QStringLiteral("500"), QStringLiteral("لجار محتاج")});
-        household.addMember(QStringLiteral("فاطمة"), &fatima);
-        household.setHawl(fatima, Hawl{20, 9});
-        household.saveRecord(fatima, record(1445, QDate(2024, 3, 30), QStringLiteral("3000"),
-                                            QStringLiteral("27000"), QStringLiteral("675")), false);
-        return true;
-    });
 }
 
 QList<Scene> scenes()
