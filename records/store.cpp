@@ -35,18 +35,22 @@ QString storeName(int number)
                        : QStringLiteral("records-%1.json").arg(number);
 }
 
-QList<int> storeNumbers(const QString &folder)
+// The store files in the folder, by number, with their names as the folder
+// spells them: a file system that ignores case (Windows) may hold
+// "Records.json", which is the same file as "records.json".
+QList<QPair<int, QString>> storeFiles(const QString &folder)
 {
     static const QRegularExpression name(
-        QStringLiteral("^records(?:-([2-9]|[1-9][0-9]{1,5}))?\\.json$"));
-    QList<int> numbers;
+        QStringLiteral("^records(?:-([2-9]|[1-9][0-9]{1,5}))?\\.json$"),
+        QRegularExpression::CaseInsensitiveOption);
+    QList<QPair<int, QString>> files;
     for (const QString &file : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = name.match(file);
         if (match.hasMatch())
-            numbers.append(match.hasCaptured(1) ? match.captured(1).toInt() : 1);
+            files.append({match.hasCaptured(1) ? match.captured(1).toInt() : 1, file});
     }
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 struct Found {
@@ -76,31 +80,40 @@ Found readStore(const QString &path)
     return found;
 }
 
-// The store: the first readable file; else the new store chosen beside the
-// unreadable ones; else the first unreadable one, which is reported.
+// The store: the readable file of the highest number, the one started last
+// (a new store is started beside files that could not be read, and those may
+// be read again later); else the new store chosen beside the unreadable ones;
+// else the first unreadable one, which is reported. Every other store file is
+// passed over, left as it is, and named.
 Found locate(const QString &folder, const QString &chosen)
 {
     const QDir dir(folder);
-    Found first;
-    QStringList unreadable;
-    for (const int number : storeNumbers(folder)) {
-        Found found = readStore(dir.filePath(storeName(number)));
+    const QList<QPair<int, QString>> files = storeFiles(folder);
+    QStringList all;
+    for (const auto &file : files)
+        all.append(dir.filePath(file.second));
+    const auto others = [&](const QString &used) {
+        QStringList passed = all;
+        passed.removeAll(used);
+        return passed;
+    };
+    for (auto file = files.crbegin(); file != files.crend(); ++file) {
+        Found found = readStore(dir.filePath(file->second));
         if (found.state.status == StoreStatus::Ok) {
-            found.state.passedOver = unreadable;
+            found.state.passedOver = others(found.state.path);
             return found;
         }
-        if (unreadable.isEmpty())
-            first = found;
-        unreadable.append(found.state.path);
     }
-    if (unreadable.isEmpty() || (!chosen.isEmpty() && !QFileInfo::exists(chosen))) {
+    if (files.isEmpty() || (!chosen.isEmpty() && !QFileInfo::exists(chosen))) {
         Found none;
         none.state.status = StoreStatus::NoFile;
-        none.state.path = unreadable.isEmpty() ? dir.filePath(storeName(1)) : chosen;
-        none.state.passedOver = unreadable;
+        none.state.path = files.isEmpty() ? dir.filePath(storeName(1)) : chosen;
+        none.state.passedOver = all;
         return none;
     }
+    Found first = readStore(all.first());
     first.state.household = Household();
+    first.state.passedOver = others(first.state.path);
     return first;
 }
 
@@ -166,11 +179,13 @@ StoreState RecordStore::update(const std::function<bool(Household &)> &change)
     // Polled briefly rather than with tryLock's growing waits, under which a
     // copy saving again and again could keep the other one out.
     const QDeadlineTimer deadline(kLockWaitMs);
+    // On Windows the lock of a copy saving at that moment may show as a
+    // permission error: it is waited for like a lock held.
     while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) {
+        if (lock.error() == QLockFile::UnknownError || deadline.hasExpired()) {
             StoreState refused = load();
-            refused.status = lock.error() == QLockFile::LockFailedError ? StoreStatus::Busy
-                                                                        : StoreStatus::IoError;
+            refused.status = lock.error() == QLockFile::UnknownError ? StoreStatus::IoError
+                                                                     : StoreStatus::Busy;
             return refused;
         }
         QThread::msleep(QRandomGenerator::global()->bounded(2, 20));
@@ -180,6 +195,12 @@ StoreState RecordStore::update(const std::function<bool(Household &)> &change)
     StoreState &state = found.state;
     if (state.status != StoreStatus::Ok && state.status != StoreStatus::NoFile)
         return state;
+    // A file where the store would be written that was not read as the
+    // store is never written over.
+    if (state.status == StoreStatus::NoFile && QFileInfo::exists(state.path)) {
+        state.status = StoreStatus::IoError;
+        return state;
+    }
     Household changed = state.household;
     if (!change(changed))
         return state;
@@ -199,8 +220,8 @@ StoreState RecordStore::update(const std::function<bool(Household &)> &change)
 
 QString RecordStore::startNewStore()
 {
-    const QList<int> numbers = storeNumbers(m_folder);
-    m_newStore = QDir(m_folder).filePath(storeName(numbers.isEmpty() ? 1 : numbers.last() + 1));
+    const QList<QPair<int, QString>> files = storeFiles(m_folder);
+    m_newStore = QDir(m_folder).filePath(storeName(files.isEmpty() ? 1 : files.last().first + 1));
     return m_newStore;
 }
 

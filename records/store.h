@@ -29,9 +29,10 @@
 //   every change refuses while it is so, and the program runs without
 //   records. startNewStore() starts a new store beside it under the next free
 //   name (records-2.json, records-3.json, ...), written at the first save.
-//   The store is always the first file of records.json, records-2.json, ...
-//   that can be read, so the next start finds the new store, and a later
-//   version of the program finds its own file again.
+//   The store is always the file of the highest number of records.json,
+//   records-2.json, ... that can be read, the one started last, so the next
+//   start finds the new store even if the old file reads again; every other
+//   store file is named in passedOver, for the window to tell the user.
 // - A file of an older layout is read as it is and moved forward at the first
 //   change, after a copy of it is kept beside it (records.json.v1.bak; an
 //   existing copy is never overwritten: the next is records.json.v1-2.bak).
@@ -40,7 +41,7 @@ struct StoreState {
     StoreStatus status = StoreStatus::NoFile;
     QString path;           // the store's file, or the unreadable file the status is about
     Household household;    // as stored; a new household while there is none to read
-    QStringList passedOver; // unreadable files before the store, left as they are
+    QStringList passedOver; // the other store files in the folder, left as they are
 };
 
 class RecordStore {
