@@ -112,6 +112,12 @@ QString amountText(qint64 hundredths)
     return text;
 }
 
+QString amountShown(const QString &typed)
+{
+    const Amount amount = readAmount(typed);
+    return amount.problem == AmountProblem::None ? amountText(amount.hundredths) : typed;
+}
+
 Remaining remainingDue(const QString &dueText, const QStringList &payments)
 {
     Remaining result;

@@ -44,6 +44,10 @@ Amount readDue(const QString &text);
 // zeros, the windows' decimal separator, a minus sign only below zero.
 QString amountText(qint64 hundredths);
 
+// An amount typed as the windows write figures (digits 0-9, no exponent),
+// whatever digits it was typed in; the text itself when it is no amount.
+QString amountShown(const QString &typed);
+
 // A record's due against its payments.
 struct Remaining {
     AmountProblem problem = AmountProblem::None; // of the due or of the first bad payment

@@ -60,7 +60,7 @@ QByteArray householdCsv(const Household &household)
             for (const Payment &payment : record.payments)
                 text += line({member.name, year, kPaymentItem, hijriDateText(payment.date),
                               payment.date.toString(Qt::ISODate), QString(), QString(),
-                              QString(), QString(), payment.amount, payment.note});
+                              QString(), QString(), amountShown(payment.amount), payment.note});
         }
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();

@@ -52,11 +52,13 @@ const QString kPaymentNoteCaption = QStringLiteral("ملاحظة");
 const QString kAddPayment = QStringLiteral("سجّل الدفعة");
 const QString kOpenRecord = QStringLiteral("افتح الحساب في زكاة المال مجتمعًا");
 const QString kDeleteRecord = QStringLiteral("احذف حساب العام");
-const QString kExportCsv = QStringLiteral("صدّر السجل ملف CSV");
+const QString kExportCsv = QStringLiteral("صدّر السجل لبرامج الجداول");
+const QString kCsvFilter = QStringLiteral("ملف جداول (*.csv)");
+const QString kRemovePayment = QStringLiteral("احذف الدفعة المحددة");
 const QString kNewStore = QStringLiteral("ابدأ سجلًا جديدًا بجانبه");
 const QString kFullyPaid = QStringLiteral("0 (مُسدَّدة)");
 
-const QString kNextHawl = QStringLiteral("الحول القادم: %1، %2، بعد %3 يومًا");
+const QString kNextHawl = QStringLiteral("الحول القادم: %1، %2، بعد %3");
 const QString kHawlToday = QStringLiteral("الحول اليوم: %1، %2");
 const QString kHawlUnset = QStringLiteral(
     "لم يُحدَّد الحول بعد: يبدأ من يوم أول حفظ لهذا الفرد، أو اختر يومه وشهره");
@@ -67,6 +69,12 @@ const QString kMemberRenamed = QStringLiteral("صار الاسم %1");
 const QString kMemberRemoved = QStringLiteral("حُذف %1 من الأسرة");
 const QString kHawlSet = QStringLiteral("حول %1 يوم %2 من %3");
 const QString kPaymentAdded = QStringLiteral("سُجّلت دفعة %1 لعام %2 هـ، والباقي %3");
+const QString kPaymentRemoved = QStringLiteral("حُذفت دفعة %1 من عام %2 هـ، والباقي %3");
+const QString kNoPaymentChosen = QStringLiteral("اختر الدفعة من جدول الدفعات أولًا");
+const QString kOtherStores = QStringLiteral(
+    "في مجلد السجل ملفات سجل أخرى لم تُستعمل وبقيت كما هي: %1");
+const QString kNotExportedUnreadable =
+    QStringLiteral("لا يُصدَّر السجل وملفه لا يُقرأ، فلا يُكتب ملف ناقص");
 const QString kRecordDeleted = QStringLiteral("حُذف حساب عام %1 هـ");
 const QString kExported = QStringLiteral("صُدّر السجل كله إلى الملف %1");
 const QString kNotExported = QStringLiteral("لم يُكتب الملف %1");
@@ -113,6 +121,40 @@ QString figure(const QString &stored)
         return stored;
     return QChar(u'\u2066') + stored + QChar(u'\u2069');
 }
+
+// How many days, in the form Arabic gives the number: يوم واحد، يومان،
+// 3 أيام، 11 يومًا، 100 يوم.
+QString daysText(qint64 days)
+{
+    if (days == 1)
+        return QStringLiteral("يوم واحد");
+    if (days == 2)
+        return QStringLiteral("يومين");
+    const qint64 lastTwo = days % 100;
+    if (lastTwo >= 3 && lastTwo <= 10)
+        return QStringLiteral("%1 أيام").arg(days);
+    if (lastTwo >= 11)
+        return QStringLiteral("%1 يومًا").arg(days);
+    return QStringLiteral("%1 يوم").arg(days);
+}
+
+QString paymentText(const Payment &payment)
+{
+    return amountShown(payment.amount);
+}
+
+// The day and month of the hawl change only by a choice made on purpose: a
+// wheel turned over them while the keyboard is elsewhere is not one.
+class WheelOnlyWithFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus();
+    }
+};
 
 QString bothDates(const QDate &date)
 {
@@ -184,6 +226,7 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
     hawlDay = new QSpinBox(this);
     place(hawlDay, QStringLiteral("hawlDay"), at.rect(9360, 1380, 960, kRowHeight), kHawlDayName);
     hawlDay->setRange(0, 30);
+    hawlDay->setKeyboardTracking(false); // a day typed is taken whole, not digit by digit
     hawlDay->findChild<QLineEdit *>()->setAccessibleName(kHawlDayName);
     hawlDay->setSpecialValueText(kNoHawl);
     hawlMonth = new QComboBox(this);
@@ -208,7 +251,7 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
     label(QStringLiteral("paymentsCaption"), kPaymentsCaption,
           at.rect(6720, 5700, 6240, kRowHeight), Colour::LightGreen, Align::Centre);
     payments = new QTableWidget(0, int(kPaymentColumns.size()), this);
-    place(payments, QStringLiteral("payments"), at.rect(6720, 6180, 6240, 2160), kPaymentsCaption);
+    place(payments, QStringLiteral("payments"), at.rect(6720, 6180, 6240, 1620), kPaymentsCaption);
     payments->setHorizontalHeaderLabels(kPaymentColumns);
     for (QTableWidget *table : {records, payments}) {
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -234,7 +277,8 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
     paymentDate = new QDateEdit(today(), this);
     place(paymentDate, QStringLiteral("paymentDate"), at.rect(240, 6240, 3960, kRowHeight),
           kPaymentDateCaption);
-    paymentDate->setCalendarPopup(true);
+    // Typed day by day with the arrows, in the digits the windows write.
+    paymentDate->setLocale(QLocale::c());
     paymentDate->findChild<QLineEdit *>()->setAccessibleName(kPaymentDateCaption);
     paymentDate->setDisplayFormat(QStringLiteral("d / M / yyyy"));
     label(QStringLiteral("paymentAmountCaption"), kPaymentAmountCaption,
@@ -251,6 +295,8 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
     paymentNote->setAccessibleName(kPaymentNoteCaption);
     addPaymentButton = button(QStringLiteral("addPayment"), kAddPayment,
                               at.rect(240, 7860, 6360, kRowHeight));
+    removePaymentButton = button(QStringLiteral("removePayment"), kRemovePayment,
+                                 at.rect(6720, 7860, 6240, kRowHeight));
 
     note = label(QStringLiteral("note"), QString(), at.rect(240, 8460, 12720, kRowHeight),
                  Colour::LightGreen, Align::Centre);
@@ -269,12 +315,14 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
                        QStringLiteral("exit"), at.rect(240, 9120, 2055, 600), Colour::Lavender);
     backButton = backAndExit.back;
     exitButton = backAndExit.exit;
-    addCalculatorActions(this, backAndExit, [this] { return summary(); }, {nextHawl, note});
+    addCalculatorActions(this, backAndExit, [this] { return summary(); },
+                         {nextHawl, note, storeStatus});
 
     addMemberButton->setHandler([this] { addMember(); });
     renameMemberButton->setHandler([this] { renameMember(); });
     removeMemberButton->setHandler([this] { removeMember(); });
     addPaymentButton->setHandler([this] { addPayment(); });
+    removePaymentButton->setHandler([this] { removePayment(); });
     openRecordButton->setHandler([this] { openRecord(); });
     deleteRecordButton->setHandler([this] { deleteRecord(); });
     exportCsvButton->setHandler([this] { exportCsv(); });
@@ -285,6 +333,9 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
         if (index >= 0)
             chooseMember(member->itemData(index).toInt());
     });
+    auto *wheel = new WheelOnlyWithFocus(this);
+    hawlDay->installEventFilter(wheel);
+    hawlMonth->installEventFilter(wheel);
     connect(hawlDay, &QSpinBox::valueChanged, this, [this] { setHawl(); });
     connect(hawlMonth, &QComboBox::currentIndexChanged, this, [this] { setHawl(); });
     connect(records, &QTableWidget::itemSelectionChanged, this, &RecordsWindow::showPayments);
@@ -299,6 +350,7 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
                          QStringLiteral("deleteRecord"), QStringLiteral("payments"),
                          QStringLiteral("paymentDate"), QStringLiteral("paymentAmount"),
                          QStringLiteral("paymentNote"), QStringLiteral("addPayment"),
+                         QStringLiteral("removePayment"),
                          QStringLiteral("newStore"), QStringLiteral("exportCsv"),
                          QStringLiteral("back"), QStringLiteral("exit")});
 }
@@ -336,10 +388,19 @@ void RecordsWindow::refresh()
 {
     const StoreState &state = RecordBook::instance().state();
     const bool readable = state.status == StoreStatus::Ok || state.status == StoreStatus::NoFile;
-    storeStatus->setText(readable ? QString() : storeMessage(state.status, state.path));
-    storeStatus->setAccessibleName(readable ? kCaption : storeStatus->text());
-    storeStatus->setVisible(!readable);
-    newStoreButton->setVisible(!readable && state.status != StoreStatus::Busy);
+    QStringList others;
+    for (const QString &path : state.passedOver)
+        others << QChar(0x2066) + QDir::toNativeSeparators(path) + QChar(0x2069);
+    storeStatus->setText(!readable         ? storeMessage(state.status, state.path)
+                         : others.isEmpty() ? QString()
+                                            : kOtherStores.arg(others.join(QStringLiteral("، "))));
+    storeStatus->setAccessibleName(storeStatus->text().isEmpty() ? kCaption
+                                                                 : ui::spokenName(storeStatus->text()));
+    storeStatus->setVisible(!storeStatus->text().isEmpty());
+    // A file that could not be read this once (its folder's permissions, a
+    // program holding it) is tried again, not replaced by another store.
+    newStoreButton->setVisible(!readable && state.status != StoreStatus::Busy
+                               && state.status != StoreStatus::IoError);
     note->setVisible(readable);
 
     const Member *shown = chosen();
@@ -363,8 +424,8 @@ void RecordsWindow::refresh()
         const QDate next = ::nextHawl(now, *shown->hawl);
         const qint64 days = daysToHawl(now, *shown->hawl);
         nextHawl->setText(days == 0 ? kHawlToday.arg(hijriDateText(next), gregorianDateText(next))
-                                    : kNextHawl.arg(hijriDateText(next), gregorianDateText(next))
-                                          .arg(days));
+                                    : kNextHawl.arg(hijriDateText(next), gregorianDateText(next),
+                                                    daysText(days)));
     } else {
         nextHawl->setText(kHawlUnset);
     }
@@ -407,7 +468,8 @@ void RecordsWindow::showPayments()
     const Record *record = selectedRecord();
     for (QWidget *control : {static_cast<QWidget *>(openRecordButton),
                              static_cast<QWidget *>(deleteRecordButton),
-                             static_cast<QWidget *>(addPaymentButton)})
+                             static_cast<QWidget *>(addPaymentButton),
+                             static_cast<QWidget *>(removePaymentButton)})
         control->setEnabled(record);
     if (!record)
         return;
@@ -415,7 +477,7 @@ void RecordsWindow::showPayments()
         const int row = payments->rowCount();
         payments->insertRow(row);
         payments->setItem(row, 0, cell(bothDates(payment.date)));
-        payments->setItem(row, 1, cell(payment.amount));
+        payments->setItem(row, 1, cell(paymentText(payment)));
         payments->setItem(row, 2, cell(payment.note));
     }
     payments->resizeRowsToContents();
@@ -435,9 +497,10 @@ bool RecordsWindow::change(const std::function<Change(Household &)> &edit, const
         outcome = edit(household);
         return outcome == Change::Done;
     });
+    // A refused change leaves a store not yet written as it was: no file.
     if (state.status == StoreStatus::Busy)
         say(kBusy);
-    else if (state.status != StoreStatus::Ok)
+    else if (state.status != StoreStatus::Ok && state.status != StoreStatus::NoFile)
         say(storeMessage(state.status, state.path));
     else if (outcome != Change::Done)
         say(refusal(outcome));
@@ -472,8 +535,7 @@ void RecordsWindow::removeMember()
     if (!shown->records.isEmpty()) {
         if (!askYesNo(this,
                       QStringLiteral("لـ%1 %2 من الحسابات المحفوظة. أتحذفه مع حساباته ودفعاته؟")
-                          .arg(name)
-                          .arg(shown->records.size()),
+                          .arg(name, QString::number(shown->records.size())),
                       kCaption))
             return;
         evenWithRecords = true;
@@ -486,11 +548,16 @@ void RecordsWindow::removeMember()
 void RecordsWindow::setHawl()
 {
     const Hawl hawl{hawlDay->value(), hawlMonth->currentIndex()};
-    if (hawl.day == 0 || hawl.month == 0 || chosen()->hawl == std::optional<Hawl>(hawl))
-        return; // chosen in part, or as it is
+    if (chosen()->hawl == std::optional<Hawl>(hawl))
+        return; // as it is
+    if (hawl.day == 0 || hawl.month == 0) {
+        if (chosen()->hawl)
+            refresh(); // a hawl set is changed, never taken back: show it again
+        return;    // chosen in part
+    }
     const int id = chosen()->id;
     change([&](Household &household) { return household.setHawl(id, hawl); },
-           kHawlSet.arg(chosen()->name).arg(hawl.day).arg(hawlMonth->currentText()));
+           kHawlSet.arg(chosen()->name, QString::number(hawl.day), hawlMonth->currentText()));
 }
 
 void RecordsWindow::addPayment()
@@ -521,9 +588,35 @@ void RecordsWindow::addPayment()
     const Remaining left = saved ? remainingDue(Record::text(saved->results, kDueKey),
                                                 amountsOf(*saved))
                                  : Remaining();
-    say(kPaymentAdded.arg(payment.amount).arg(year).arg(left.remaining));
+    say(kPaymentAdded.arg(paymentText(payment), QString::number(year), left.remaining));
     paymentAmount->write(QString());
     paymentNote->write(QString());
+}
+
+void RecordsWindow::removePayment()
+{
+    const Record *record = selectedRecord();
+    const int row = payments->currentRow();
+    if (!record || row < 0 || row >= record->payments.size()) {
+        say(kNoPaymentChosen);
+        return;
+    }
+    const Payment payment = record->payments.at(row);
+    const int id = chosen()->id;
+    const int year = record->hijriYear;
+    if (!askYesNo(this,
+                  QStringLiteral("أتحذف دفعة %1 من عام %2 هـ؟").arg(paymentText(payment),
+                                                                  QString::number(year)),
+                  kCaption))
+        return;
+    if (!change([&](Household &household) { return household.removePayment(id, year, payment); },
+                QString()))
+        return;
+    const Record *saved = chosen()->record(year);
+    const Remaining left = saved ? remainingDue(Record::text(saved->results, kDueKey),
+                                                amountsOf(*saved))
+                                 : Remaining();
+    say(kPaymentRemoved.arg(paymentText(payment), QString::number(year), left.remaining));
 }
 
 void RecordsWindow::openRecord()
@@ -542,8 +635,7 @@ void RecordsWindow::deleteRecord()
     const int year = record->hijriYear;
     if (!askYesNo(this,
                   QStringLiteral("أتحذف حساب عام %1 هـ من سجل %2 مع دفعاته؟")
-                      .arg(year)
-                      .arg(chosen()->name),
+                      .arg(QString::number(year), chosen()->name),
                   kCaption))
         return;
     change([&](Household &household) { return household.deleteRecord(id, year); },
@@ -552,9 +644,15 @@ void RecordsWindow::deleteRecord()
 
 void RecordsWindow::exportCsv()
 {
+    if (RecordBook::instance().reload().status != StoreStatus::Ok
+        && RecordBook::instance().state().status != StoreStatus::NoFile) {
+        say(kNotExportedUnreadable);
+        return;
+    }
+    // Qt's own dialog, which speaks Arabic on every desktop.
     const QString path = QFileDialog::getSaveFileName(
-        this, kExportCsv, QDir::home().filePath(QStringLiteral("سجل الزكاة.csv")),
-        QStringLiteral("CSV (*.csv)"));
+        this, kExportCsv, QDir::home().filePath(QStringLiteral("سجل الزكاة.csv")), kCsvFilter,
+        nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return;
     const Household &household = RecordBook::instance().reload().household;
@@ -585,7 +683,7 @@ ComputationSummary RecordsWindow::summary() const
                                  figure(due), left.paid, left.remaining));
         for (const Payment &payment : record->payments)
             summary.addLine(QStringLiteral("دفعة %1: %2%3")
-                                .arg(bothDates(payment.date), payment.amount,
+                                .arg(bothDates(payment.date), paymentText(payment),
                                      payment.note.isEmpty() ? QString()
                                                             : QStringLiteral(" (%1)").arg(payment.note)));
     }

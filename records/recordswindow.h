@@ -43,6 +43,7 @@ public:
     void removeMember();  // after asking, when the member has records
     void setHawl();       // the day and month chosen
     void addPayment();
+    void removePayment(); // the one chosen in the payments table, after asking
     void openRecord();
     void deleteRecord();  // after asking
     void exportCsv();
@@ -64,6 +65,7 @@ public:
     EntryField *paymentAmount;
     EntryField *paymentNote;
     CommandButton *addPaymentButton;
+    CommandButton *removePaymentButton;
     CommandButton *openRecordButton;
     CommandButton *deleteRecordButton;
     CommandButton *exportCsvButton;
