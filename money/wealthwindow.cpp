@@ -46,8 +46,7 @@ const QString kNotAnAmount =
     QStringLiteral("اكتب في خانة «%1» عددًا لا يقل عن صفر، أو اتركها فارغة");
 const QString kTooLarge =
     QStringLiteral("العدد في خانة «%1» أكبر مما يحسبه البرنامج: أكبر عدد تقبله %2");
-const QString kPercentOutOfRange =
-    QStringLiteral("اكتب في خانة «%1» عددًا من 0 إلى 100، أو اتركها فارغة");
+const QString kPercentOutOfRange = QStringLiteral("اكتب في خانة «%1» عددًا من 0 إلى 100");
 const QString kGoldPriceMissing = QStringLiteral(
     "ثمن جرام الذهب ناقص: اكتب «ثمن جرام الذهب عيار 24» لتُحسب قيمة الذهب الذي كتبته");
 const QString kSilverPriceMissing = QStringLiteral(
@@ -383,7 +382,8 @@ WealthWindow::WealthWindow() : DesignWindow(kDesignTwips)
                        QStringLiteral("exit"), at.rect(240, 9240, 2055, 690), Colour::Aqua);
     backButton = backAndExit.back;
     exitButton = backAndExit.exit;
-    QList<DesignLabel *> selectable = {verdict};
+    QList<DesignLabel *> selectable = {verdict, saveNote, breakdown.millions, breakdown.thousands,
+                                       breakdown.units};
     for (const Result &shown : std::as_const(m_results))
         selectable << shown.value;
     addCalculatorActions(this, backAndExit, [this] { return summary(); }, selectable);
@@ -417,6 +417,15 @@ WealthWindow::WealthWindow() : DesignWindow(kDesignTwips)
 EntryField *WealthWindow::field(WealthEntry entry) const
 {
     return entryOf(entry).field;
+}
+
+bool WealthWindow::event(QEvent *event)
+{
+    // Back at the front, it reads the record again: another copy of the
+    // program may have added or renamed a member.
+    if (event->type() == QEvent::WindowActivate)
+        RecordBook::instance().reload();
+    return DesignWindow::event(event);
 }
 
 const WealthWindow::Entry &WealthWindow::entryOf(WealthEntry entry) const
@@ -603,7 +612,7 @@ void WealthWindow::saveToRecord()
     };
     Change outcome = attempt(false);
     if (outcome == Change::ReplacesRecord
-        && askYesNo(this, kReplaceQuestion.arg(name).arg(year), kReplaceTitle))
+        && askYesNo(this, kReplaceQuestion.arg(name, QString::number(year)), kReplaceTitle))
         outcome = attempt(true);
     const StoreState &stored = RecordBook::instance().state();
     if (outcome == Change::ReplacesRecord)
@@ -613,7 +622,7 @@ void WealthWindow::saveToRecord()
     else if (stored.status != StoreStatus::Ok)
         noteSaved(kNotSaved.arg(storeMessage(stored.status, stored.path)));
     else if (outcome == Change::Done)
-        noteSaved(kSaved.arg(name).arg(year));
+        noteSaved(kSaved.arg(name, QString::number(year)));
 }
 
 void WealthWindow::showRecord(const QString &memberName, const Fields &entries)

@@ -64,6 +64,9 @@ public:
     CommandButton *backButton;
     CommandButton *exitButton;
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     struct Entry {
         EntryField *field;

@@ -134,6 +134,15 @@ WealthZakat wealthZakat(const WealthEntries &entries, const WealthViews &views)
         }
         values[i] = *value + 0.0; // never -0
     }
+    // Shares held for the long term count at a share the user must give:
+    // without it they would silently count for nothing.
+    if (!trimBlanks(entries.investmentShares).isEmpty()
+        && readNumber(entries.investmentShares).value_or(0) > 0
+        && trimBlanks(entries.investmentSharesPercent).isEmpty()) {
+        result.problem = WealthProblem::PercentOutOfRange;
+        result.entry = &WealthEntries::investmentSharesPercent;
+        return result;
+    }
     const auto amount = [&](WealthEntry entry) {
         for (std::size_t i = 0; i < kWealthEntries.size(); ++i)
             if (kWealthEntries[i] == entry)

@@ -75,7 +75,7 @@ enum class WealthProblem {
     None,
     NotAnAmount,        // an entry that is no number, or below zero (WealthZakat::entry)
     TooLarge,           // an entry above the largest (WealthZakat::entry)
-    PercentOutOfRange,  // the share of the investment shares above 100
+    PercentOutOfRange,  // the share of the investment shares not from 0 to 100, or missing
     GoldPriceMissing,   // grams of gold and no price of gold
     SilverPriceMissing, // grams of silver and no price of silver
     NoPrice,            // neither price: no nisab to weigh the wealth against

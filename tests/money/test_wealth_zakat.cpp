@@ -133,7 +133,7 @@ void WealthZakatTest::weighsTheWholeWealth_data()
         << "investmentShares=40000;investmentSharesPercent=25;goldPrice=300;silverPrice=3;"
            "basis=silver"
         << V::SilverOnlyReached << "0 0 0 0 10000 25500 1785 250" << true;
-    QTest::newRow("shares counted whole, no share typed counts none")
+    QTest::newRow("shares counted whole")
         << "investmentShares=40000;investmentSharesPercent=100;tradingShares=1;"
            "receivables=1;goldPrice=1000"
         << V::BelowGold << "0 0 0 0 40002 85000 - 0" << false;
@@ -221,6 +221,8 @@ void WealthZakatTest::refusesWhatItCannotWeigh_data()
                                        << P::PercentOutOfRange << "investmentSharesPercent";
     QTest::newRow("a share below 0") << "investmentSharesPercent=-1;goldPrice=1"
                                      << P::PercentOutOfRange << "investmentSharesPercent";
+    QTest::newRow("shares and no share given") << "investmentShares=40000;goldPrice=1"
+                                               << P::PercentOutOfRange << "investmentSharesPercent";
     QTest::newRow("worn gold counted, no price") << "jewellery18=10;silverPrice=3"
                                                  << P::GoldPriceMissing << "goldPrice";
     QTest::newRow("the gold nisab followed, no gold price") << "cash=1;silverPrice=3;basis=gold"

@@ -76,8 +76,7 @@ inline const QString kWealthGoldPriceMissing = QStringLiteral(
     "ثمن جرام الذهب ناقص: اكتب «ثمن جرام الذهب عيار 24» لتُحسب قيمة الذهب الذي كتبته");
 inline const QString kWealthSilverPriceMissing = QStringLiteral(
     "ثمن جرام الفضة ناقص: اكتب «ثمن جرام الفضة الخالصة» لتُحسب قيمة الفضة التي كتبتها");
-inline const QString kWealthPercent =
-    QStringLiteral("اكتب في خانة «%1» عددًا من 0 إلى 100، أو اتركها فارغة");
+inline const QString kWealthPercent = QStringLiteral("اكتب في خانة «%1» عددًا من 0 إلى 100");
 inline const QString kWealthChosenGoldPriceMissing = QStringLiteral(
     "ثمن جرام الذهب ناقص: اكتب «ثمن جرام الذهب عيار 24» ليُعرف نصاب الذهب الذي تتبعه");
 inline const QString kWealthChosenSilverPriceMissing = QStringLiteral(
