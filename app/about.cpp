@@ -3,7 +3,7 @@
 
 #include "app/about.h"
 
-#include "records/store.h"
+#include "records/recordbook.h"
 #include "ui/calculator.h"
 #include "ui/summary.h"
 
@@ -39,9 +39,11 @@ const QString kReporting = QStringLiteral(
 QString aboutText(const QString &creditLine)
 {
     return QStringList{kProgramName, kVersion.arg(QStringLiteral(ZAKAT_VERSION)), kLicence,
-                       kResults, kRecord.arg(QDir::toNativeSeparators(QDir(
-                                                 RecordStore::defaultFolder())
-                                                 .filePath(QStringLiteral("records.json")))),
+                       kResults,
+                       // The file in use, kept left to right inside the Arabic sentence.
+                       kRecord.arg(QChar(0x2066)
+                                   + QDir::toNativeSeparators(RecordBook::instance().state().path)
+                                   + QChar(0x2069)),
                        kReporting, creditLine}
         .join(QStringLiteral("\n\n"));
 }

@@ -169,6 +169,8 @@ bool MainMenu::event(QEvent *event)
     if (event->type() == QEvent::Paint && !m_drawn) {
         m_drawn = true;
         QTimer::singleShot(0, this, &MainMenu::remindOfHawl);
+        // A save for the member named, or a hawl changed, changes the line.
+        connect(&RecordBook::instance(), &RecordBook::changed, this, &MainMenu::remindOfHawl);
     }
     return DesignWindow::event(event);
 }
