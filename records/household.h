@@ -53,6 +53,12 @@ struct Record {
 
     // The text of an entry or result by key; empty when there is none.
     static QString text(const Fields &fields, const QString &key);
+
+    bool operator==(const Record &other) const
+    {
+        return hijriYear == other.hijriYear && date == other.date && entries == other.entries
+            && results == other.results && payments == other.payments;
+    }
 };
 
 struct Member {
@@ -62,6 +68,11 @@ struct Member {
     QList<Record> records;    // by Hijri year, oldest first
 
     const Record *record(int hijriYear) const;
+
+    bool operator==(const Member &other) const
+    {
+        return id == other.id && name == other.name && hawl == other.hawl && records == other.records;
+    }
 };
 
 // What a change made, or why it made none. A change that is refused leaves
@@ -89,6 +100,11 @@ public:
     Household();
 
     const QList<Member> &members() const { return m_members; }
+    bool operator==(const Household &other) const
+    {
+        return m_nextMemberId == other.m_nextMemberId && m_members == other.m_members;
+    }
+    bool operator!=(const Household &other) const { return !(*this == other); }
     const Member *member(int id) const;
     int nextMemberId() const { return m_nextMemberId; }
 

@@ -48,10 +48,10 @@ void RecordBook::take(StoreState state)
 {
     const bool first = !m_read;
     m_read = true;
-    const QByteArray before = first ? QByteArray() : documentBytes(m_state.household);
-    const StoreStatus was = m_state.status;
+    const bool same = !first && state.status == m_state.status && state.path == m_state.path
+        && state.passedOver == m_state.passedOver && state.household == m_state.household;
     m_state = std::move(state);
     // A refused change keeps the household; Busy or a write error keep it too.
-    if (first || was != m_state.status || documentBytes(m_state.household) != before)
+    if (!same)
         emit changed();
 }
