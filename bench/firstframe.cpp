@@ -112,7 +112,10 @@ bool FirstFrameWatch::eventFilter(QObject *receiver, QEvent *event)
     ++m_depth;
     receiver->event(event);
     --m_depth;
-    if (m_painted.value(name))
+    if (m_painted.value(name)) {
         m_frames[name] = monotonicNanoseconds();
+        if (m_onFrame)
+            m_onFrame(name);
+    }
     return true;
 }

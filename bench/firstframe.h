@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // Nanoseconds on the monotonic clock, which every process on the machine
 // shares, so a parent and its child can be compared.
@@ -33,6 +34,9 @@ public:
     std::int64_t frameTime(const QString &windowName) const;
     // Runs the event loop until the frame has been drawn (or 10 s passed).
     std::int64_t waitForFrame(const QString &windowName);
+    // Called with the window's name the moment its first frame is drawn,
+    // before anything queued behind it runs.
+    void setOnFrame(std::function<void(const QString &)> onFrame) { m_onFrame = std::move(onFrame); }
 
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override;
@@ -43,4 +47,5 @@ private:
     QHash<QString, std::int64_t> m_frames; // name -> 0 while expected
     QHash<QString, bool> m_painted;        // name -> painted inside the current pass
     int m_depth = 0;
+    std::function<void(const QString &)> m_onFrame;
 };

@@ -8,7 +8,7 @@
 // their figures fill a column of their own.
 //
 //   bench_table [--runs N] [--window-processes P] [--rounds R]
-//               [--handler-calls C] [--memory-runs M] [--churn-openings O]
+//               [--handler-calls C] [--record-calls K] [--memory-runs M] [--churn-openings O]
 //               [--sections a,b,...] [--compare DIR [--compare-label TEXT]]
 #include <QByteArray>
 #include <QFile>
@@ -249,10 +249,10 @@ double milliseconds(std::int64_t nanoseconds)
 int main(int argc, char *argv[])
 {
     int runs = 30, windowProcesses = 3, rounds = 20, handlerCalls = 1000, memoryRuns = 5;
-    int churnOpenings = 3000;
+    int churnOpenings = 3000, recordCalls = 100;
     QStringList sections = {QStringLiteral("startup"), QStringLiteral("windows"),
-                            QStringLiteral("handlers"), QStringLiteral("memory"),
-                            QStringLiteral("churn")};
+                            QStringLiteral("handlers"), QStringLiteral("records"),
+                            QStringLiteral("memory"), QStringLiteral("churn")};
     QString otherDirectory, otherLabel = QStringLiteral("Compared build");
     for (int i = 1; i + 1 < argc; i += 2) {
         const QByteArray option = argv[i];
@@ -269,6 +269,8 @@ int main(int argc, char *argv[])
             memoryRuns = value;
         else if (option == "--churn-openings")
             churnOpenings = value;
+        else if (option == "--record-calls")
+            recordCalls = value;
         else if (option == "--sections")
             sections = QString::fromLocal8Bit(argv[i + 1]).split(QLatin1Char(','));
         else if (option == "--compare")
@@ -374,7 +376,8 @@ int main(int argc, char *argv[])
     const QList<QPair<QByteArray, QString>> windows = {
         {"frmzakat1", QStringLiteral("livestock")}, {"frmzakat4", QStringLiteral("gold")},
         {"frmzakat3", QStringLiteral("silver")},    {"frmzakat2", QStringLiteral("cash")},
-        {"frmzakat5", QStringLiteral("produce")},   {"frmzakat6", QStringLiteral("whole wealth")}};
+        {"frmzakat5", QStringLiteral("produce")},   {"frmzakat6", QStringLiteral("whole wealth")},
+        {"frmzakat7", QStringLiteral("zakat al-fitr")}, {"frmzakat8", QStringLiteral("records")}};
 
     if (sections.contains(QStringLiteral("windows"))) {
         // Processes of the two builds in turn; [0] this build, [1] the other.
@@ -439,6 +442,36 @@ int main(int argc, char *argv[])
             addRow(name, s, QStringLiteral("us"), 1, QStringLiteral("< 200 us"),
                    verdict(s.median < 200), other);
         }
+    }
+
+    if (sections.contains(QStringLiteral("records"))) {
+        // This build only: the record of 6 members x 30 years the bench
+        // writes first, opened, saved to and paid from.
+        const Run run = runProgram(here, QStringLiteral("zakat_bench"),
+                                   {QStringLiteral("records"), QString::number(recordCalls)});
+        QMap<QByteArray, std::vector<double>> times;
+        for (const QByteArray &line : run.lines) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() == 2 && words[0].startsWith("records_"))
+                times[words[0]].push_back(milliseconds(words[1].toLongLong()));
+        }
+        qtVersion = wordOf(run, "qt");
+        platform = wordOf(run, "platform");
+        const struct {
+            const char *key, *name;
+            double budget;
+        } figures[] = {{"records_open", "Open frmzakat8 with 6 members x 30 years", 50},
+                       {"records_save", "Save a record (whole-wealth window)", 20},
+                       {"records_payment", "Add a payment (records window)", 20}};
+        for (const auto &each : figures) {
+            const Summary s = summarise(times[each.key]);
+            addRow(QString::fromLatin1(each.name), s, QStringLiteral("ms"), 2,
+                   QStringLiteral("< %1 ms").arg(each.budget), verdict(s.count > 0 && s.median < each.budget));
+        }
+        const bool read = valueOf(run, "store_read_before_first_frame") != 0;
+        rows << Row{QStringLiteral("Record read before the menu's first frame"),
+                    read ? QStringLiteral("yes") : QStringLiteral("no"), QString(),
+                    QStringLiteral("no"), verdict(!read), QString()};
     }
 
     if (sections.contains(QStringLiteral("memory"))) {
@@ -510,7 +543,7 @@ int main(int argc, char *argv[])
     }
 
     if (sections.contains(QStringLiteral("churn")) && churnOpenings > 0) {
-        // One process of this build: a round of the six windows, then the
+        // One process of this build: a round of the eight windows, then the
         // openings; the figure is the resident memory they add, scaled to
         // 3,000 openings.
         const Run run = runProgram(here, QStringLiteral("zakat_bench"),
@@ -557,8 +590,9 @@ int main(int argc, char *argv[])
     std::printf("Load average before: %s, after: %s\n", qPrintable(loadBefore),
                 qPrintable(loadAverage()));
     std::printf("Runs: start-up %d alternating rounds (menu, bare, bare+text); %d processes x %d openings per window; "
-                "%d calls per handler; memory %d alternating rounds; churn %d openings\n",
-                runs, windowProcesses, rounds, handlerCalls, memoryRuns, churnOpenings);
+                "%d calls per handler; %d record openings, saves and payments; memory %d alternating rounds; "
+                "churn %d openings\n",
+                runs, windowProcesses, rounds, handlerCalls, recordCalls, memoryRuns, churnOpenings);
     if (comparing)
         std::printf("Compared build (column \"%s\"): %s, its processes in turn with these; "
                     "its ratios against this build's floors of the same rounds\n",
