@@ -259,6 +259,11 @@ RecordsWindow::RecordsWindow() : DesignWindow(kDesignTwips)
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->verticalHeader()->hide();
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        // Qt's default is the widest glyph of the font, which for an Arabic
+        // face on Windows is wider than a column: the table would scroll.
+        table->horizontalHeader()->setMinimumSectionSize(at.pixels(600));
+        // Windows gives headers a font of their own, the system's.
+        table->horizontalHeader()->setFont(tableFont);
         table->setTabKeyNavigation(false); // Tab leaves the table, the arrows move in it
         table->setWordWrap(true);
         ui::nameScrollArea(table, table->accessibleName());
