@@ -149,9 +149,23 @@ bool keepCopy(const QString &path, int version, const QByteArray &bytes)
 
 } // namespace
 
+namespace {
+QString &folderInUse()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString RecordStore::defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString &chosen = folderInUse();
+    return chosen.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : chosen;
+}
+
+void RecordStore::setDefaultFolder(const QString &folder)
+{
+    folderInUse() = folder;
 }
 
 RecordStore::RecordStore(const QString &folder) : m_folder(folder) {}

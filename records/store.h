@@ -47,6 +47,9 @@ struct StoreState {
 class RecordStore {
 public:
     static QString defaultFolder();
+    // For tests and tools that run beside each other: a folder of their own,
+    // set before the record book is first used.
+    static void setDefaultFolder(const QString &folder);
     explicit RecordStore(const QString &folder = defaultFolder());
 
     QString folder() const { return m_folder; }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "records/store.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -175,13 +178,16 @@ void deleteAllWindows();
 QList<QWidget *> openWindows(const QString &name);
 
 // A test main that prepares the application as the program does; the
-// household's record is kept in a folder of the tests' own, never the user's.
+// household's record is kept in a folder of this run's own, never the user's
+// nor another test's running at the same time.
 #define ZAKAT_GUI_TEST_MAIN(TestClass)                                                    \
     int main(int argc, char *argv[])                                                      \
     {                                                                                     \
         QStandardPaths::setTestModeEnabled(true);                                         \
         QApplication application(argc, argv);                                             \
         prepareApplication(application);                                                  \
+        const QTemporaryDir data;                                                         \
+        RecordStore::setDefaultFolder(data.filePath(QStringLiteral("zakat")));            \
         TestClass test;                                                                   \
         return QTest::qExec(&test, argc, argv);                                           \
     }
