@@ -402,8 +402,12 @@ int main(int argc, char *argv[])
         }
         for (const auto &window : windows) {
             const Summary s = summarise(warm[0][window.first]);
+            // The records window reads and shows the whole household's
+            // record, 6 members x 30 years here: a budget of its own.
+            const double budget = qstrcmp(window.first, "frmzakat8") == 0 ? 50 : 15;
             addRow(QStringLiteral("Open %1 (%2)").arg(QString::fromLatin1(window.first), window.second),
-                   s, QStringLiteral("ms"), 2, QStringLiteral("< 15 ms"), verdict(s.median < 15),
+                   s, QStringLiteral("ms"), 2, QStringLiteral("< %1 ms").arg(budget),
+                   verdict(s.median < budget),
                    briefly(summarise(warm[1][window.first]), QStringLiteral("ms"), 2));
         }
         for (const auto &window : windows)

@@ -20,19 +20,26 @@ const StoreState &RecordBook::state()
 
 const StoreState &RecordBook::reload()
 {
+    // Taken before reading, so that a save in between is read next time.
+    const QString files = m_store.fingerprint();
+    if (m_read && !m_readFiles.isEmpty() && files == m_readFiles)
+        return m_state;
     take(m_store.load());
+    m_readFiles = m_state.status == StoreStatus::Ok ? files : QString();
     return m_state;
 }
 
 const StoreState &RecordBook::change(const std::function<bool(Household &)> &edit)
 {
     take(m_store.update(edit));
+    m_readFiles.clear();
     return m_state;
 }
 
 void RecordBook::startNewStore()
 {
     m_store.startNewStore();
+    m_readFiles.clear();
     reload();
 }
 

@@ -22,7 +22,8 @@ public:
 
     // What was read last (read now, the first time).
     const StoreState &state();
-    // Reads the store afresh: another copy of the program may have saved.
+    // Reads the store afresh when another copy of the program may have
+    // saved: when any store file changed since it was last read.
     const StoreState &reload();
     // Applies a change as RecordStore::update does; on success, or when the
     // store turns out changed, the windows hear of it.
@@ -43,4 +44,5 @@ private:
     RecordStore m_store;
     StoreState m_state;
     bool m_read = false;
+    QString m_readFiles; // the store files' fingerprint when last read; empty after a change
 };

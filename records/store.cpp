@@ -232,6 +232,18 @@ StoreState RecordStore::update(const std::function<bool(Household &)> &change)
     return state;
 }
 
+QString RecordStore::fingerprint() const
+{
+    QString print = m_newStore;
+    const QDir dir(m_folder);
+    for (const auto &file : storeFiles(m_folder)) {
+        const QFileInfo info(dir.filePath(file.second));
+        print += QStringLiteral("/%1:%2:%3").arg(file.second).arg(info.size())
+                     .arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    return print;
+}
+
 QString RecordStore::startNewStore()
 {
     const QList<QPair<int, QString>> files = storeFiles(m_folder);

@@ -67,6 +67,9 @@ public:
     // but Ok nothing was written.
     StoreState update(const std::function<bool(Household &)> &change);
 
+    // The store files of the folder as they are now, by name, size and time
+    // of the last change: while it stays the same, nothing was saved.
+    QString fingerprint() const;
     // For a store that cannot be read: the file the next change will create,
     // beside the unreadable one, which stays as it is.
     QString startNewStore();
