@@ -147,14 +147,13 @@ bool keepCopy(const QString &path, int version, const QByteArray &bytes)
     return false;
 }
 
-} // namespace
-
-namespace {
+// The folder a test or tool chose in place of the user's data folder.
 QString &folderInUse()
 {
     static QString folder;
     return folder;
 }
+
 } // namespace
 
 QString RecordStore::defaultFolder()
