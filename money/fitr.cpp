@@ -7,7 +7,6 @@
 #include "money/zakatconstants.h"
 
 #include <cmath>
-#include <string>
 
 namespace {
 
@@ -23,28 +22,6 @@ bool isWhole(double value)
 }
 
 } // namespace
-
-double toHundredths(double value)
-{
-    const auto parts = decimalParts(value);
-    if (!parts)
-        return value;
-    // The figure in hundredths as decimal digits, rounded up on a third
-    // decimal of 5 or more.
-    std::string cents = parts->whole + (parts->fraction + "00").substr(0, 2);
-    if (parts->fraction.size() > 2 && parts->fraction[2] >= '5') {
-        std::size_t i = cents.size();
-        while (i > 0 && cents[i - 1] == '9')
-            cents[--i] = '0';
-        if (i == 0)
-            cents.insert(cents.begin(), '1');
-        else
-            ++cents[i - 1];
-    }
-    cents.insert(cents.size() - 2, 1, '.');
-    const double rounded = readNumber(QString::fromLatin1(cents)).value_or(0);
-    return parts->negative && rounded != 0 ? -rounded : rounded;
-}
 
 FitrZakat fitrZakat(const FitrEntries &entries)
 {
@@ -70,11 +47,11 @@ FitrZakat fitrZakat(const FitrEntries &entries)
 
     result.persons = wholeNumber(*persons).value_or(0);
     result.kgPerPerson = *kg;
-    result.totalKg = toHundredths(*persons * *kg);
+    result.totalKg = roundedToHundredths(*persons * *kg);
     result.foodPrice = price;
     if (price) {
         // The value of the food the user reads, so that the two figures agree.
-        result.totalValue = toHundredths(result.totalKg * *price);
+        result.totalValue = roundedToHundredths(result.totalKg * *price);
         result.valueSplit = *result.totalValue <= Zakat::kLargestValueToSplit;
     }
     return result;

@@ -49,10 +49,6 @@ struct FitrZakat {
 
 FitrZakat fitrZakat(const FitrEntries &entries);
 
-// A figure rounded to hundredths as it is written, halves away from zero
-// (2.675 gives 2.68, though the double nearest 2.675 lies below it).
-double toHundredths(double value);
-
 // What the value shows without a price.
 inline const QString kFitrNoPrice = QStringLiteral("لم يُكتب الثمن");
 
