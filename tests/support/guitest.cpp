@@ -153,9 +153,13 @@ void press(QAbstractButton *button)
 void deleteAllWindows()
 {
     // Destroying one window can destroy others with it (a tooltip, a box).
+    // A window with a parent (a combo box's list, a box over a window) is
+    // its parent's to destroy: deleting it here would leave the parent
+    // holding a dangling pointer.
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
-        windows << window;
+        if (!window->parentWidget())
+            windows << window;
     for (const QPointer<QWidget> &window : windows)
         delete window.data();
 }
